@@ -1,0 +1,37 @@
+# Shared by the bats files: each runs the built executable named by $HELLO
+# in a fresh temporary folder and compares bytes exactly, through files,
+# since bats' $output drops trailing newlines.
+
+setup() {
+    : "${HELLO:?set HELLO to the hello executable (ctest does)}"
+    cd "$BATS_TEST_TMPDIR" || return
+    printf 'Hello\n' >expected
+}
+
+# Runs "$@" with standard output and error to files, with whatever standard
+# input the caller gave; it must write the greeting, nothing else, and exit 0.
+expect_greeting() {
+    local status=0
+    "$@" >out 2>err || status=$?
+    if [ "$status" -ne 0 ] || ! cmp -s expected out || [ -s err ]; then
+        printf 'case: %q\n' "$@"
+        printf 'status %d, stdout and stderr as hex:\n' "$status"
+        od -An -tx1 out err
+        return 1
+    fi
+}
+
+# Runs "$@" with standard error to a file and standard output wherever the
+# caller sent it; the write must fail, be diagnosed in one line, and exit 1.
+expect_write_error() {
+    local reason=$1 status=0
+    shift
+    "$@" 2>err || status=$?
+    printf 'hello: write error: %s\n' "$reason" >want
+    if [ "$status" -ne 1 ] || ! cmp -s want err; then
+        printf 'case: %q\n' "$@"
+        printf 'status %d, stderr:\n' "$status"
+        cat err
+        return 1
+    fi
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bats
+# The greeting line reaches every kind of standard output byte for byte.
+
+load helpers
+
+@test "a regular file holds exactly 48 65 6c 6c 6f 0a" {
+    expect_greeting "$HELLO"
+    [ "$(od -An -tx1 out)" = " 48 65 6c 6c 6f 0a" ]
+}
+
+@test "appending to a file adds the line after what was there" {
+    printf 'before\n' >log
+    "$HELLO" >>log 2>err
+    printf 'before\nHello\n' | cmp - log
+    [ ! -s err ]
+}
+
+@test "a pipe carries the six bytes and the status is 0" {
+    "$HELLO" 2>err | od -An -tx1 >hex
+    status=("${PIPESTATUS[@]}")
+    [ "${status[*]}" = "0 0" ]
+    [ "$(cat hex)" = " 48 65 6c 6c 6f 0a" ]
+    [ ! -s err ]
+}
+
+@test "a terminal shows the line (its driver turns the newline into CR LF)" {
+    script -qec "$(printf %q "$HELLO")" /dev/null </dev/null >tty
+    printf 'Hello\r\n' | cmp - tty
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bats
+# When the greeting cannot be delivered, the program says so and exits 1
+# (or dies of SIGPIPE, as the signal's default has it); never a false 0.
+
+load helpers
+
+# Opens fd 8 as the write end of a pipe whose reader is already gone,
+# before the program starts, so nothing depends on timing: a FIFO opened
+# read-write lends the reader that the write-only open needs, then closes.
+open_broken_pipe() {
+    mkfifo fifo
+    exec 9<>fifo 8>fifo 9<&-
+}
+
+@test "each failed write is diagnosed with the system's reason" {
+    expect_write_error "Bad file descriptor" "$HELLO" >&-
+    expect_write_error "Bad file descriptor" "$HELLO" </dev/null 1<&0
+    expect_write_error "No space left on device" "$HELLO" >/dev/full
+    open_broken_pipe
+    expect_write_error "Broken pipe" env --ignore-signal=PIPE "$HELLO" >&8
+}
+
+@test "with SIGPIPE at its default, a gone reader ends the program by it" {
+    open_broken_pipe
+    status=0
+    env --default-signal=PIPE "$HELLO" >&8 2>err || status=$?
+    [ "$status" -eq $((128 + 13)) ]
+    [ ! -s err ]
+}
