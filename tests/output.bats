@@ -24,6 +24,6 @@ load helpers
 }
 
 @test "a terminal shows the line (its driver turns the newline into CR LF)" {
-    script -qec "$(printf %q "$HELLO")" /dev/null </dev/null >tty
-    printf 'Hello\r\n' | cmp - tty
+    script -qec "$(printf %q "$HELLO")" /dev/null </dev/null >screen
+    printf 'Hello\r\n' | cmp - screen
 }
