@@ -14,24 +14,20 @@ open_broken_pipe() {
 }
 
 @test "each failed write is diagnosed with the system's reason" {
-    expect_write_error "Bad file descriptor" "$HELLO" >&-
-    expect_write_error "Bad file descriptor" "$HELLO" </dev/null 1<&0
-    expect_write_error "No space left on device" "$HELLO" >/dev/full
+    expect_write_error ': Bad file descriptor' "$HELLO" >&-
+    expect_write_error ': Bad file descriptor' "$HELLO" </dev/null 1<&0
+    expect_write_error ': No space left on device' "$HELLO" >/dev/full
     open_broken_pipe
-    expect_write_error "Broken pipe" env --ignore-signal=PIPE "$HELLO" >&8
+    expect_write_error ': Broken pipe' env --ignore-signal=PIPE "$HELLO" >&8
     # Network and FUSE file systems may report a lost write only at close(2).
-    expect_write_error "Input/output error" strace -qq -o /dev/null -P "$PWD/out" \
+    expect_write_error ': (Input/output|I/O) error' strace -qq -o /dev/null -P "$PWD/out" \
         -e trace=close -e inject=close:error=EIO "$HELLO" >out
 }
 
 @test "a terminal that has hung up: one diagnostic line, status 1" {
     # Under libc++ only the C stream's error flag records this failure, and
     # the errno of the write is gone by then: the line may have no reason.
-    status=0
-    "$HELLO_HUNG_UP_TERMINAL" "$HELLO" 2>err || status=$?
-    [ "$status" -eq 1 ]
-    grep -qxE 'hello: write error(: Input/output error)?' err
-    [ "$(wc -l <err)" -eq 1 ]
+    expect_write_error '(: (Input/output|I/O) error)?' "$HELLO_HUNG_UP_TERMINAL" "$HELLO"
 }
 
 @test "with SIGPIPE at its default, a gone reader ends the program by it" {
