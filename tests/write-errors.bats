@@ -20,8 +20,10 @@ open_broken_pipe() {
     open_broken_pipe
     expect_write_error ': Broken pipe' env --ignore-signal=PIPE "$HELLO" >&8
     # Network and FUSE file systems may report a lost write only at close(2).
-    expect_write_error ': (Input/output|I/O) error' strace -qq -o /dev/null -P "$PWD/out" \
-        -e trace=close -e inject=close:error=EIO "$HELLO" >out
+    # LeakSanitizer cannot run under ptrace: the sanitize build leaves leak
+    # checks to the other cases here.
+    expect_write_error ': (Input/output|I/O) error' env ASAN_OPTIONS=detect_leaks=0 \
+        strace -qq -o /dev/null -P "$PWD/out" -e trace=close -e inject=close:error=EIO "$HELLO" >out
 }
 
 @test "a terminal that has hung up: one diagnostic line, status 1" {
