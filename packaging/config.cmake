@@ -9,7 +9,7 @@ if(NOT CPACK_DEBIAN_PACKAGE_MAINTAINER)
   elseif(NOT "$ENV{DEBFULLNAME}" STREQUAL "" AND NOT "$ENV{DEBEMAIL}" STREQUAL "")
     set(CPACK_DEBIAN_PACKAGE_MAINTAINER "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
   else()
-    message(FATAL_ERROR "set DEBFULLNAME and DEBEMAIL to name the package's maintainer")
+    message(FATAL_ERROR "set DEBFULLNAME and DEBEMAIL (or CPACK_DEBIAN_PACKAGE_MAINTAINER) to name the package's maintainer")
   endif()
 endif()
 

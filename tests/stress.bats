@@ -172,16 +172,3 @@ run_limited() {
     cmp expected out
     [ ! -s err ]
 }
-
-@test "no file growth allowed: SIGXFSZ ends it, or if ignored, a diagnosis" {
-    run_limited -f 0
-    [ "$status" -eq $((128 + 25)) ]
-    [ ! -s out ]
-    [ ! -s err ]
-
-    # The limit holds for standard error too, were it a file: use a pipe.
-    (trap '' XFSZ && ulimit -c 0 -f 0 && exec "$HELLO" >out) 2>&1 | cat >err
-    [ "${PIPESTATUS[0]}" -eq 1 ]
-    [ ! -s out ]
-    printf 'hello: write error: File too large\n' | cmp - err
-}

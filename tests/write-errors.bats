@@ -39,3 +39,17 @@ open_broken_pipe() {
     [ "$status" -eq $((128 + 13)) ]
     [ ! -s err ]
 }
+
+@test "no file growth allowed: SIGXFSZ ends it, or if ignored, a diagnosis" {
+    status=0
+    (ulimit -c 0 -f 0 && exec "$HELLO") >out 2>err || status=$?
+    [ "$status" -eq $((128 + 25)) ]
+    [ ! -s out ]
+    [ ! -s err ]
+
+    # The limit holds for standard error too, were it a file: use a pipe.
+    (trap '' XFSZ && ulimit -c 0 -f 0 && exec "$HELLO" >out) 2>&1 | cat >err
+    [ "${PIPESTATUS[0]}" -eq 1 ]
+    [ ! -s out ]
+    printf 'hello: write error: File too large\n' | cmp - err
+}
