@@ -27,3 +27,14 @@ load helpers
     script -qec "$(printf %q "$HELLO")" /dev/null </dev/null >screen
     printf 'Hello\r\n' | cmp - screen
 }
+
+@test "the line is written, then descriptor 1 is closed and left alone" {
+    # Exit handlers flush the streams again; they must find nothing to
+    # write. (LeakSanitizer cannot run under ptrace.)
+    ASAN_OPTIONS=detect_leaks=0 strace -qq -o trace -e trace=desc -e signal=none "$HELLO" >out 2>err
+    cmp expected out
+    [ ! -s err ]
+    awk '/^close\(1\) += 0$/ { closed = 1; next }
+         closed && /^[a-z0-9_]+\(1[,)]/ { print "after close(1): " $0; late = 1 }
+         END { exit !closed || late }' trace
+}

@@ -32,6 +32,29 @@ open_broken_pipe() {
     expect_write_error '(: (Input/output|I/O) error)?' "$HELLO_HUNG_UP_TERMINAL" "$HELLO"
 }
 
+# Runs "$@" with the caller's redirections and keeps its exit status in
+# the file status, since standard error may be unusable too.
+record_status() {
+    local status=0
+    "$@" || status=$?
+    echo "$status" >status
+}
+
+@test "with standard error failing too, the status alone still says so" {
+    record_status "$HELLO" >/dev/full 2>&1
+    [ "$(<status)" -eq 1 ]
+    record_status "$HELLO" >&- 2>&-
+    [ "$(<status)" -eq 1 ]
+    record_status "$HELLO" </dev/null 1<&0 2<&0
+    [ "$(<status)" -eq 1 ]
+    # shellcheck disable=SC2016 # expanded by the inner shell
+    record_status "$HELLO_HUNG_UP_TERMINAL" /bin/sh -c 'exec "$0" 2>&1' "$HELLO"
+    [ "$(<status)" -eq 1 ]
+    open_broken_pipe
+    record_status env --ignore-signal=PIPE "$HELLO" >&8 2>&8
+    [ "$(<status)" -eq 1 ]
+}
+
 @test "with SIGPIPE at its default, a gone reader ends the program by it" {
     open_broken_pipe
     status=0
