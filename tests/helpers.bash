@@ -1,9 +1,20 @@
 # Shared by the bats files: each runs the built executable named by $HELLO
 # in a fresh temporary folder and compares bytes exactly, through files,
 # since bats' $output drops trailing newlines.
+#
+# Built for another processor, hello and the test programs built with it
+# run under the emulator that $HELLO_EMULATOR names (words split at
+# spaces; empty for none). So the tests start them as "${hello[@]}" and
+# "${hung_up_terminal[@]}".
 
 setup() {
     : "${HELLO:?set HELLO to the hello executable (ctest does)}"
+    local emulator
+    read -ra emulator <<<"${HELLO_EMULATOR-}"
+    # shellcheck disable=SC2034 # used by the bats files
+    hello=("${emulator[@]}" "$HELLO")
+    # shellcheck disable=SC2034 # used by the bats files
+    hung_up_terminal=("${emulator[@]}" "$HELLO_HUNG_UP_TERMINAL")
     cd "$BATS_TEST_TMPDIR" || return
     printf 'Hello\n' >expected
 }

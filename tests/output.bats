@@ -1,22 +1,23 @@
 #!/usr/bin/env bats
 # The greeting line reaches every kind of standard output byte for byte.
 
+# shellcheck disable=SC2154 # hello and hung_up_terminal: set by helpers.bash
 load helpers
 
 @test "a regular file holds exactly 48 65 6c 6c 6f 0a" {
-    expect_greeting "$HELLO"
+    expect_greeting "${hello[@]}"
     [ "$(od -An -tx1 out)" = " 48 65 6c 6c 6f 0a" ]
 }
 
 @test "appending to a file adds the line after what was there" {
     printf 'before\n' >log
-    "$HELLO" >>log 2>err
+    "${hello[@]}" >>log 2>err
     printf 'before\nHello\n' | cmp - log
     [ ! -s err ]
 }
 
 @test "a pipe carries the six bytes and the status is 0" {
-    "$HELLO" 2>err | od -An -tx1 >hex
+    "${hello[@]}" 2>err | od -An -tx1 >hex
     status=("${PIPESTATUS[@]}")
     [ "${status[*]}" = "0 0" ]
     [ "$(cat hex)" = " 48 65 6c 6c 6f 0a" ]
@@ -24,14 +25,14 @@ load helpers
 }
 
 @test "a terminal shows the line (its driver turns the newline into CR LF)" {
-    script -qec "$(printf %q "$HELLO")" /dev/null </dev/null >screen
+    script -qec "$(printf '%q ' "${hello[@]}")" /dev/null </dev/null >screen
     printf 'Hello\r\n' | cmp - screen
 }
 
 @test "the line is written, then descriptor 1 is closed and left alone" {
     # Exit handlers flush the streams again; they must find nothing to
     # write. (LeakSanitizer cannot run under ptrace.)
-    ASAN_OPTIONS=detect_leaks=0 strace -qq -o trace -e trace=desc -e signal=none "$HELLO" >out 2>err
+    ASAN_OPTIONS=detect_leaks=0 strace -qq -o trace -e trace=desc -e signal=none "${hello[@]}" >out 2>err
     cmp expected out
     [ ! -s err ]
     awk '/^close\(1\) += 0$/ { closed = 1; next }
