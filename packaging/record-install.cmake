@@ -1,0 +1,23 @@
+# Run by the install script (cmake --install) twice: before the files are
+# installed (hello_record_step "before"), to see which of the folders they
+# go to are missing, and after, to add the files and those folders to the
+# record that the uninstall target reads. An install staged under DESTDIR,
+# as cpack's and a packager's are, puts nothing on this system: it is not
+# recorded.
+cmake_policy(VERSION 3.25)
+if(NOT "$ENV{DESTDIR}" STREQUAL "")
+  return()
+endif()
+if(hello_record_step STREQUAL before)
+  set(hello_made "")
+  foreach(dir IN LISTS hello_install_dirs)
+    set(dir "${CMAKE_INSTALL_PREFIX}/${dir}")
+    while(NOT IS_DIRECTORY "${dir}" AND NOT dir IN_LIST hello_made)
+      list(APPEND hello_made "${dir}")
+      get_filename_component(dir "${dir}" DIRECTORY)
+    endwhile()
+  endforeach()
+else()
+  string(REPLACE ";" "\n" lines "${CMAKE_INSTALL_MANIFEST_FILES};${hello_made}")
+  file(APPEND "${hello_record}" "${lines}\n")
+endif()
