@@ -2,13 +2,16 @@
 # Each "## VERSION - YYYY-MM-DD[ HH:MM]" opens an entry, each "- " item is a change,
 # and each entry is signed by the package's maintainer on the day it names.
 #
-#   awk -v package=NAME -v maintainer='NAME <ADDRESS>' -f changelog.awk CHANGELOG.md
+#   HELLO_MAINTAINER='NAME <ADDRESS>' awk -v package=NAME -f changelog.awk CHANGELOG.md
+#
+# The maintainer comes from the environment: awk would read escape
+# sequences in a value given with -v.
 function sign() {
     if (version != "") {
         cmd = "date -uR -d '" day "'"
         cmd | getline when
         close(cmd)
-        printf "\n -- %s  %s\n", maintainer, when
+        printf "\n -- %s  %s\n", ENVIRON["HELLO_MAINTAINER"], when
     }
 }
 /^## / {

@@ -2,23 +2,40 @@
 
 # The maintainer comes from Debian's convention, DEBFULLNAME and DEBEMAIL,
 # or from -DCPACK_DEBIAN_PACKAGE_MAINTAINER="Name <address>" at configure
-# time: the project has no address of its own to put there.
-if(NOT CPACK_DEBIAN_PACKAGE_MAINTAINER)
-  if("$ENV{DEBEMAIL}" MATCHES "<")
-    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "$ENV{DEBEMAIL}")
-  elseif(NOT "$ENV{DEBFULLNAME}" STREQUAL "" AND NOT "$ENV{DEBEMAIL}" STREQUAL "")
-    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
-  else()
-    message(FATAL_ERROR "set DEBFULLNAME and DEBEMAIL (or CPACK_DEBIAN_PACKAGE_MAINTAINER) to name the package's maintainer")
-  endif()
+# time: the project has no address of its own to put there. The value goes
+# into the control file and the changelog as it is, so one that the field
+# cannot hold is refused, naming the variable it came from.
+if(CPACK_DEBIAN_PACKAGE_MAINTAINER)
+  set(source CPACK_DEBIAN_PACKAGE_MAINTAINER)
+elseif("$ENV{DEBEMAIL}" MATCHES "<")
+  set(CPACK_DEBIAN_PACKAGE_MAINTAINER "$ENV{DEBEMAIL}")
+  set(source DEBEMAIL)
+elseif(NOT "$ENV{DEBFULLNAME}" STREQUAL "" AND NOT "$ENV{DEBEMAIL}" STREQUAL "")
+  set(CPACK_DEBIAN_PACKAGE_MAINTAINER "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+  set(source "DEBFULLNAME and DEBEMAIL")
+else()
+  message(FATAL_ERROR "set DEBFULLNAME and DEBEMAIL (or CPACK_DEBIAN_PACKAGE_MAINTAINER) to name the package's maintainer")
+endif()
+set(controls "")
+foreach(code RANGE 1 31)
+  string(ASCII ${code} character)
+  string(APPEND controls "${character}")
+endforeach()
+if(CPACK_DEBIAN_PACKAGE_MAINTAINER MATCHES "[${controls}]")
+  message(FATAL_ERROR "${source}: the maintainer holds a control character, such as a newline or a tab, which the Maintainer field cannot hold")
+endif()
+if(NOT CPACK_DEBIAN_PACKAGE_MAINTAINER MATCHES "^[^<>]*[^<> ] <[^<>@ ]+@[^<>@ ]+>$")
+  message(FATAL_ERROR "${source}: \"${CPACK_DEBIAN_PACKAGE_MAINTAINER}\" is not a maintainer of the form Name <address@domain>")
 endif()
 
-# Every time stamp in the package is the last commit's, so one commit
-# always makes the same bytes.
+# Every time stamp in the package is the newest changelog entry's, so one
+# release always makes the same bytes, from a clone or a tarball.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-  execute_process(COMMAND git -C "${CPACK_HELLO_SOURCE_DIR}" log -1 --format=%ct
-    OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-  if(epoch)
-    set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
-  endif()
+  set(ENV{SOURCE_DATE_EPOCH} ${CPACK_HELLO_EPOCH})
+endif()
+
+# A static executable depends on no package; a dynamic one would need its
+# dependencies found by dpkg-shlibdeps, which this packaging does not run.
+if(NOT CPACK_HELLO_LINK STREQUAL statically)
+  message(FATAL_ERROR "this build is linked dynamically; only a static build is packaged (cpack --preset default)")
 endif()
