@@ -5,9 +5,12 @@
 # CMake reads this file again in every try_compile project; those get the
 # toolchain's location from the project that configured it, and never run
 # the script.
+
+include(${CMAKE_CURRENT_LIST_DIR}/stop.cmake)
+
 if(NOT DEFINED HELLO_MUSL_PREFIX)
   execute_process(
-    COMMAND "${CMAKE_CURRENT_LIST_DIR}/build-toolchain"
+    COMMAND "${CMAKE_CURRENT_LIST_DIR}/../musl/build-toolchain"
     OUTPUT_VARIABLE HELLO_MUSL_PREFIX
     ERROR_VARIABLE errors
     ECHO_ERROR_VARIABLE
@@ -17,7 +20,7 @@ if(NOT DEFINED HELLO_MUSL_PREFIX)
     # The script's last line says what went wrong and what to install.
     string(STRIP "${errors}" errors)
     string(REGEX REPLACE ".*\n" "" reason "${errors}")
-    message(FATAL_ERROR "musl toolchain: ${reason}")
+    toolchain_stop("musl toolchain: ${reason}")
   endif()
   # Progress may precede it: the prefix is the last line.
   string(REGEX REPLACE ".*\n" "" HELLO_MUSL_PREFIX "${HELLO_MUSL_PREFIX}")
