@@ -9,9 +9,12 @@ if(NOT "$ENV{DESTDIR}" STREQUAL "")
   return()
 endif()
 if(hello_record_step STREQUAL before)
+  # A relative --prefix is taken from where the install runs; the record
+  # is read from elsewhere.
+  get_filename_component(prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
   set(hello_made "")
   foreach(dir IN LISTS hello_install_dirs)
-    set(dir "${CMAKE_INSTALL_PREFIX}/${dir}")
+    set(dir "${prefix}/${dir}")
     while(NOT IS_DIRECTORY "${dir}" AND NOT dir IN_LIST hello_made)
       list(APPEND hello_made "${dir}")
       get_filename_component(dir "${dir}" DIRECTORY)
