@@ -27,16 +27,24 @@ set(built_using "")
 if(CPACK_HELLO_STATIC_LIBC)
   # glibc linked into the program makes its source part of the package:
   # Policy 7.8 asks Built-Using to name the source package and version of
-  # the libc.a that was linked. (GCC's runtime libraries need no such
-  # field: their exception lets the program be conveyed on its own terms.)
+  # the libc.a that was linked. A cross libc comes from a source package of
+  # its own, cross-toolchain-base, built from glibc's source: both are
+  # named. (GCC's runtime libraries need no such field: their exception
+  # lets the program be conveyed on its own terms.)
   execute_process(COMMAND dpkg-query --search "${CPACK_HELLO_STATIC_LIBC}"
     OUTPUT_VARIABLE owner RESULT_VARIABLE status ERROR_QUIET)
   string(REGEX REPLACE ": .*" "" owner "${owner}")
   if(status EQUAL 0)
-    execute_process(COMMAND dpkg-query -W "-f=\${source:Package} (= \${source:Version})" "${owner}"
-      OUTPUT_VARIABLE built_using RESULT_VARIABLE status)
+    execute_process(COMMAND dpkg-query -W
+      "-f=\${source:Package} (= \${source:Version})\n\${Built-Using}" "${owner}"
+      OUTPUT_VARIABLE fields RESULT_VARIABLE status)
+    string(REGEX MATCH "^[^\n]*" built_using "${fields}")
+    if(NOT built_using MATCHES "^glibc " AND fields MATCHES "\n(.*, )?(glibc \\(= [^)]+\\))")
+      string(APPEND built_using ", ${CMAKE_MATCH_2}")
+    endif()
   endif()
-  if(NOT status EQUAL 0 OR NOT built_using MATCHES "^[a-z0-9][a-z0-9.+-]+ \\(= [^()]+\\)$")
+  set(source "[a-z0-9][a-z0-9.+-]+ \\(= [^(), ]+\\)")
+  if(NOT status EQUAL 0 OR NOT built_using MATCHES "^${source}(, ${source})?$")
     message(FATAL_ERROR "no Debian package is known to hold ${CPACK_HELLO_STATIC_LIBC}, so the Built-Using field cannot name its source")
   endif()
   set(built_using "Built-Using: ${built_using}\n")
@@ -77,6 +85,9 @@ execute_process(COMMAND find "${root}" -exec touch -h -d "@$ENV{SOURCE_DATE_EPOC
   COMMAND_ERROR_IS_FATAL ANY)
 
 set(deb "${CPACK_TOPLEVEL_DIRECTORY}/${name}_${CPACK_PACKAGE_VERSION}_${CPACK_HELLO_ARCHITECTURE}.deb")
-execute_process(COMMAND dpkg-deb --root-owner-group --build "${root}" "${deb}"
+# Compression and threads are named, so that DPKG_DEB_* in the environment
+# cannot change the bytes.
+execute_process(COMMAND dpkg-deb --root-owner-group -Zxz -z6 --threads-max=1
+  --build "${root}" "${deb}"
   COMMAND_ERROR_IS_FATAL ANY)
 set(CPACK_EXTERNAL_BUILT_PACKAGES "${deb}")
