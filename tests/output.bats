@@ -30,10 +30,11 @@ load helpers
 }
 
 @test "the line is written in one call, then descriptor 1 is closed and left alone" {
-    # One call, even unbuffered (stdbuf -o0), so that writers sharing a pipe
-    # never split the line. Exit handlers flush the streams again; they
-    # must find nothing to write. (LeakSanitizer cannot run under ptrace,
-    # and ASan would refuse stdbuf's preloaded library.)
+    # One call, so that writers sharing a pipe never split the line: even
+    # unbuffered, as stdbuf -o0 makes a dynamic build's stdout (a static
+    # one loads no library, and keeps its buffer). Exit handlers flush the
+    # streams again; they must find nothing to write. (LeakSanitizer
+    # cannot run under ptrace, and ASan would refuse stdbuf's library.)
     ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 strace -qq -o trace -e trace=desc \
         -e signal=none stdbuf -o0 "${hello[@]}" >out 2>err
     cmp expected out

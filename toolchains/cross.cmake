@@ -32,7 +32,8 @@ if(NOT DEFINED HELLO_DEB_ARCH)
   set(missing "")
   find_program(cxx ${GNU_TYPE}-g++ NO_CACHE)
   if(NOT cxx)
-    list(APPEND missing g++-${GNU_TYPE})
+    string(REPLACE "_" "-" package g++-${GNU_TYPE})  # as Debian names packages
+    list(APPEND missing ${package})
   endif()
   execute_process(COMMAND dpkg --print-architecture
     OUTPUT_VARIABLE machine OUTPUT_STRIP_TRAILING_WHITESPACE)
