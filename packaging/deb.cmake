@@ -4,7 +4,7 @@
 # with dpkg-deb. Every mode and time stamp is set here, so the bytes depend
 # on neither the umask nor the clock.
 set(root "${CPACK_TEMPORARY_DIRECTORY}")
-set(usr "${root}/usr")
+set(usr "${root}${CPACK_INSTALL_PREFIX}")
 set(name ${CPACK_PACKAGE_NAME})
 
 if(CPACK_HELLO_LINK STREQUAL statically)

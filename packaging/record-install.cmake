@@ -11,12 +11,7 @@ endif()
 if(hello_record_step STREQUAL before)
   # The record is a CMake list, one path a line: a folder that a list or a
   # line cannot hold whole is refused before anything is installed.
-  set(unsafe "[][;\\")
-  foreach(code RANGE 1 31)
-    string(ASCII ${code} character)
-    string(APPEND unsafe "${character}")
-  endforeach()
-  string(APPEND unsafe "]")
+  set(unsafe "[][;\\\n]")
   # cmake --install drops the slash of --prefix /. A relative prefix is
   # taken from where the install runs; the record is read from elsewhere.
   set(prefix "${CMAKE_INSTALL_PREFIX}")
@@ -28,7 +23,7 @@ if(hello_record_step STREQUAL before)
   foreach(dir IN LISTS hello_install_dirs)
     cmake_path(ABSOLUTE_PATH dir BASE_DIRECTORY "${prefix}")
     if(dir MATCHES "${unsafe}")
-      message(FATAL_ERROR "cannot record an install into ${dir}: the path holds a ; [ ] \\ or control character, so nothing is installed")
+      message(FATAL_ERROR "cannot record an install into ${dir}: the path holds a ; [ ] \\ or newline, so nothing is installed")
     endif()
     while(NOT IS_DIRECTORY "${dir}" AND NOT dir IN_LIST hello_made)
       list(APPEND hello_made "${dir}")
