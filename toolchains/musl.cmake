@@ -1,6 +1,9 @@
 # Compiles with g++-12 against musl and a libstdc++ built for it, linking
-# statically: musl/build-toolchain makes that toolchain on first use (a few
-# minutes) and hands back its cached copy afterwards, in well under a second.
+# statically, for the Debian architecture HELLO_ARCH names (this machine's
+# when it is not set; the cross preset sets it from DEB_HOST_ARCH). musl/build-toolchain makes that toolchain on first
+# use (a minute or two) and hands back its cached copy afterwards. Built for
+# another processor, the tests run the result under qemu-user: i386 too,
+# since not every amd64 kernel runs 32-bit programs.
 #
 # CMake reads this file again in every try_compile project; those get the
 # toolchain's location from the project that configured it, and never run
@@ -9,8 +12,17 @@
 include(${CMAKE_CURRENT_LIST_DIR}/stop.cmake)
 
 if(NOT DEFINED HELLO_MUSL_PREFIX)
+  execute_process(COMMAND dpkg --print-architecture
+    OUTPUT_VARIABLE machine OUTPUT_STRIP_TRAILING_WHITESPACE)
+  set(arch ${machine})
+  if(DEFINED HELLO_ARCH)
+    if(HELLO_ARCH STREQUAL "")
+      toolchain_stop("DEB_HOST_ARCH is not set: name a Debian architecture, as in DEB_HOST_ARCH=arm64 cmake --workflow --preset cross")
+    endif()
+    set(arch ${HELLO_ARCH})
+  endif()
   execute_process(
-    COMMAND "${CMAKE_CURRENT_LIST_DIR}/../musl/build-toolchain"
+    COMMAND "${CMAKE_CURRENT_LIST_DIR}/../musl/build-toolchain" "${arch}"
     OUTPUT_VARIABLE HELLO_MUSL_PREFIX
     ERROR_VARIABLE errors
     ECHO_ERROR_VARIABLE
@@ -24,9 +36,26 @@ if(NOT DEFINED HELLO_MUSL_PREFIX)
   endif()
   # Progress may precede it: the prefix is the last line.
   string(REGEX REPLACE ".*\n" "" HELLO_MUSL_PREFIX "${HELLO_MUSL_PREFIX}")
+  set(HELLO_CPU "")
+  if(NOT arch STREQUAL machine)
+    execute_process(COMMAND dpkg-architecture -a ${arch} -qDEB_HOST_GNU_TYPE
+      OUTPUT_VARIABLE HELLO_GNU_TYPE OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    string(REGEX REPLACE "-.*" "" HELLO_CPU ${HELLO_GNU_TYPE})
+    # The script has checked that the emulator is there. qemu names two of
+    # Debian's processors its own way.
+    string(REGEX REPLACE "^i[3-6]86$" i386 qemu ${HELLO_CPU})
+    string(REPLACE powerpc64le ppc64le qemu ${qemu})
+    find_program(HELLO_EMULATOR qemu-${qemu}-static NO_CACHE REQUIRED)
+    find_program(HELLO_STRIP ${HELLO_GNU_TYPE}-strip NO_CACHE REQUIRED)
+  endif()
 endif()
-if(NOT "HELLO_MUSL_PREFIX" IN_LIST CMAKE_TRY_COMPILE_PLATFORM_VARIABLES)
-  list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES HELLO_MUSL_PREFIX)
-endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES HELLO_MUSL_PREFIX HELLO_CPU HELLO_EMULATOR HELLO_STRIP)
+list(REMOVE_DUPLICATES CMAKE_TRY_COMPILE_PLATFORM_VARIABLES)
 
 set(CMAKE_CXX_COMPILER "${HELLO_MUSL_PREFIX}/bin/musl-g++")
+if(HELLO_CPU)
+  set(CMAKE_SYSTEM_NAME Linux)
+  set(CMAKE_SYSTEM_PROCESSOR ${HELLO_CPU})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${HELLO_EMULATOR})
+  set(CMAKE_STRIP ${HELLO_STRIP} CACHE FILEPATH "Strip")
+endif()
