@@ -1,5 +1,5 @@
 # Removes what the installs from one binary folder put on this system, as
-# their record names it (packaging/record-install.cmake), and nothing else:
+# their record names it (cmake/install-record.cmake), and nothing else:
 # the files, then the folders they made, where those are empty by now.
 # The record goes only once everything in it is gone, so that a removal
 # that was refused can be run again, as the user who installed.
