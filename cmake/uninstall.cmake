@@ -1,47 +1,81 @@
-# Removes what the installs from one binary folder put on this system, as
-# their record names it (cmake/install-record.cmake), and nothing else:
-# the files, then the folders they made, where those are empty by now.
-# The record goes only once everything in it is gone, so that a removal
-# that was refused can be run again, as the user who installed.
+# Removes what the installs from the build folder BUILD put on this system,
+# as their record names it (cmake/install-record.cmake):
 #
-#   cmake --build BUILD --target uninstall
+#   cmake -D build=BUILD -P cmake/uninstall.cmake
+#   (cmake --build BUILD --target uninstall runs it)
+#
+# A file goes only if it is still the one installed: same hash, same path
+# with no symbolic link on it; a folder only if it is empty and no symbolic
+# link leads to it. Anything else is left in place, named, and kept in the
+# record with what could not be removed, so that the removal can run
+# again; the record goes once it names nothing.
 cmake_policy(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/install-record.cmake)
+set(record "${build}/installed.txt")
 if(NOT EXISTS "${record}")
-  message(STATUS "Nothing to remove: no install from this folder is recorded")
+  message(STATUS "Nothing to remove: no install from ${build} is recorded")
   return()
 endif()
-# Read whole and split at newlines only: file(STRINGS) would also split at
-# bytes it takes for binary, such as those of an accented letter. The
-# install refused the paths that a list cannot hold.
-file(READ "${record}" paths)
-string(REGEX REPLACE "\n$" "" paths "${paths}")
-string(REPLACE "\n" ";" paths "${paths}")
-list(REMOVE_DUPLICATES paths)
-set(dirs "")
-set(left "")
-foreach(path IN LISTS paths)
-  if(IS_DIRECTORY "${path}" AND NOT IS_SYMLINK "${path}")
-    list(APPEND dirs "${path}")
-  elseif(EXISTS "${path}" OR IS_SYMLINK "${path}")
-    message(STATUS "Removing: ${path}")
-    file(REMOVE "${path}")
-    if(EXISTS "${path}" OR IS_SYMLINK "${path}")
-      list(APPEND left "${path}")
+hello_read("${record}" lines)
+set(files "${lines}")
+list(FILTER files INCLUDE REGEX "^file ")
+set(folders "${lines}")
+list(FILTER folders INCLUDE REGEX "^folder ")
+# A folder sorts after its parent: in reverse order, children go first.
+list(SORT folders ORDER DESCENDING)
+set(kept "")
+set(left 0)
+foreach(line IN LISTS files folders)
+  string(REGEX MATCH "^(file ([^ ]+)|folder) (.*)$" _ "${line}")
+  set(hash "${CMAKE_MATCH_2}")
+  set(path "${CMAKE_MATCH_3}")
+  hello_canonical(real "${path}")
+  set(why "")
+  if(IS_SYMLINK "${path}")
+    set(why "it is a symbolic link now")
+  elseif(NOT real STREQUAL path)
+    set(why "a symbolic link leads to it now, to ${real}")
+  elseif(NOT EXISTS "${path}")
+    # Gone by other hands: nothing to take back.
+  elseif(line MATCHES "^folder")
+    if(NOT IS_DIRECTORY "${path}")
+      set(why "it is no longer a folder")
+    else()
+      execute_process(COMMAND rmdir --ignore-fail-on-non-empty -- "${path}"
+        RESULT_VARIABLE status ERROR_VARIABLE error ERROR_STRIP_TRAILING_WHITESPACE)
+      if(NOT status EQUAL 0)
+        set(why "${error}")
+      elseif(IS_DIRECTORY "${path}")
+        # Someone's files are in it: not a failure, but tried again next time.
+        message(STATUS "Keeping: ${path}/ (not empty)")
+        list(APPEND kept "${line}")
+      else()
+        message(STATUS "Removing: ${path}/")
+      endif()
+    endif()
+  elseif(IS_DIRECTORY "${path}")
+    set(why "it is a folder now")
+  elseif(hash STREQUAL "-")
+    set(why "its install did not finish")
+  else()
+    file(SHA256 "${path}" now)
+    if(NOT now STREQUAL hash)
+      set(why "it changed since it was installed")
+    else()
+      message(STATUS "Removing: ${path}")
+      file(REMOVE "${path}")
+      if(EXISTS "${path}")
+        set(why "it could not be removed")
+      endif()
     endif()
   endif()
-endforeach()
-# A folder sorts after its parent: the reverse order empties children first.
-list(SORT dirs ORDER DESCENDING)
-foreach(dir IN LISTS dirs)
-  execute_process(COMMAND rmdir --ignore-fail-on-non-empty -- "${dir}" RESULT_VARIABLE status)
-  if(NOT status EQUAL 0)
-    list(APPEND left "${dir}")
-  elseif(NOT IS_DIRECTORY "${dir}")
-    message(STATUS "Removing: ${dir}/")
+  if(NOT why STREQUAL "")
+    message(NOTICE "not removed: ${path}: ${why}")
+    list(APPEND kept "${line}")
+    math(EXPR left "${left} + 1")
   endif()
 endforeach()
-if(left)
-  list(JOIN left "\n  " left)
-  message(FATAL_ERROR "could not remove (the record ${record} is kept):\n  ${left}")
+hello_write("${record}" "${kept}")
+if(left GREATER 0)
+  hello_fail("removal incomplete: ${left} path(s) left in place, named above, stay in ${record}")
 endif()
-file(REMOVE "${record}")
