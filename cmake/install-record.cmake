@@ -15,6 +15,17 @@ function(hello_fail reason)
   message(FATAL_ERROR "stopped, for the reason above")
 endfunction()
 
+# An install and a removal from one build folder each read the record and
+# write it back whole: run together, one would undo the other's changes.
+function(hello_lock build)
+  set(lock "${build}/installed.lock")
+  file(LOCK "${lock}" GUARD PROCESS TIMEOUT 0 RESULT_VARIABLE busy)
+  if(NOT busy STREQUAL "0")
+    message(STATUS "Waiting for another install or removal from ${build} to end (lock file ${lock})")
+    file(LOCK "${lock}" GUARD PROCESS)
+  endif()
+endfunction()
+
 # The record's lines, as a list. The install refuses any path that a list
 # or a line cannot hold whole. file(STRINGS) would also split at bytes it
 # takes for binary, such as those of an accented letter: read whole.
@@ -87,6 +98,7 @@ function(hello_install_begin build)
   if(NOT "$ENV{DESTDIR}" STREQUAL "")
     return()
   endif()
+  hello_lock("${build}")
   set(record "${build}/installed.txt")
   set(unsafe "[][;\\\n]")
   # cmake --install drops the slash of --prefix /.

@@ -11,6 +11,7 @@
 # again; the record goes once it names nothing.
 cmake_policy(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/install-record.cmake)
+hello_lock("${build}")
 set(record "${build}/installed.txt")
 if(NOT EXISTS "${record}")
   message(STATUS "Nothing to remove: no install from ${build} is recorded")
