@@ -1,0 +1,22 @@
+# Included by CMakeLists.txt: installs hello and its manual page, and lets
+# cmake --build BUILD --target uninstall take back exactly what the
+# installs from BUILD put there (cmake/install-record.cmake says how).
+# CMake's own install_manifest.txt cannot serve: every install rewrites it,
+# cpack's staging included, and it holds neither hashes nor folders.
+
+# Folders made by an install are 0755 whatever the umask, so a package's
+# bytes and lintian's verdict do not depend on who built it.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+set(installed_program ${CMAKE_INSTALL_BINDIR}/hello)
+set(installed_page ${CMAKE_INSTALL_MANDIR}/man1/hello.1)
+install(CODE "include([[${CMAKE_CURRENT_LIST_DIR}/install-record.cmake]])
+  hello_install_begin([[${CMAKE_BINARY_DIR}]] [[${installed_program}]] [[${installed_page}]])")
+install(TARGETS hello)
+install(CODE "hello_install_done([[${installed_program}]])")
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/hello.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(CODE "hello_install_done([[${installed_page}]])")
+
+add_custom_target(uninstall COMMAND ${CMAKE_COMMAND} -D build=${CMAKE_BINARY_DIR}
+  -P ${CMAKE_CURRENT_LIST_DIR}/uninstall.cmake VERBATIM)
