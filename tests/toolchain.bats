@@ -1,0 +1,71 @@
+#!/usr/bin/env bats
+# The musl toolchain's cache, each row one way it was once trusted blindly.
+# The rows work on a copy of the toolchain this build uses, in a cache of
+# their own, so that the developer's cache stays out of it.
+
+bats_require_minimum_version 1.5.0
+
+setup_file() {
+    : "${HELLO_SOURCE_DIR:?set HELLO_SOURCE_DIR to the source folder (ctest does)}"
+    : "${HELLO_MUSL_PREFIX:?set HELLO_MUSL_PREFIX to the musl toolchain in use (ctest does)}"
+}
+
+setup() {
+    cd "$BATS_TEST_TMPDIR" || return
+    cache=$PWD/cache
+    toolchain=$cache/${HELLO_MUSL_PREFIX##*/}
+    mkdir -p "$cache"
+    cp -R "$HELLO_MUSL_PREFIX" "$toolchain"
+}
+
+# Configures and builds hello from the source with the musl toolchain file
+# and the cache above.
+build() {
+    HELLO_MUSL_CACHE=$cache cmake -S "$HELLO_SOURCE_DIR" -B out \
+        -DCMAKE_TOOLCHAIN_FILE="$HELLO_SOURCE_DIR/toolchains/musl.cmake" >log 2>&1 &&
+        cmake --build out --target hello >>log 2>&1
+}
+
+# A compiler planted in a cache that another user owns never runs.
+planted_compiler_never_runs() {
+    [ "$(id -u)" -eq 0 ] || skip "only root can give the cache to another user"
+    printf '#!/bin/sh\ntouch %q\n' "$PWD/ran" >"$toolchain/bin/musl-g++"
+    chown -R nobody "$cache"
+    ! build
+    grep -q "is not yours alone" log
+    [ ! -e ran ]
+    # Writable by others, it is refused as well.
+    chown -R "$(id -u)" "$cache"
+    chmod g+w "$toolchain/bin"
+    ! build
+    grep -q "is not yours alone" log
+    [ ! -e ran ]
+}
+
+# A compiler emptied after configure exits 0 and writes nothing: the build
+# fails for want of a hello. (Emptied before, it fails the toolchain's own
+# check, and the toolchain is built again.)
+emptied_compiler_never_passes() {
+    build
+    : >"$toolchain/bin/musl-g++"
+    rm out/hello
+    ! cmake --build out --target hello >>log 2>&1
+    [ ! -e out/hello ]
+}
+
+# An architecture name is data: one that climbs out of the source tree is
+# refused before anything is made.
+architecture_name_makes_nothing_outside() {
+    mkdir -p deep/er/src
+    cp -R "$HELLO_SOURCE_DIR"/{CMakeLists.txt,CHANGELOG.md,test,man,musl,toolchains,tests,debian} deep/er/src/
+    outside() { find . -path ./deep/er/src -prune -o -print | sort; }
+    outside >before
+    ! (cd deep/er/src && HELLO_MUSL_CACHE=$cache cmake -S . -B out \
+        -DCMAKE_TOOLCHAIN_FILE="$PWD/toolchains/musl.cmake" -DHELLO_ARCH=../../../x >log 2>&1)
+    grep -q "is not a Debian architecture" deep/er/src/log
+    outside | diff before -
+}
+
+@test "a planted compiler never runs" { planted_compiler_never_runs; }
+@test "an emptied compiler never passes for a working one" { emptied_compiler_never_passes; }
+@test "an architecture name makes nothing outside the source" { architecture_name_makes_nothing_outside; }
