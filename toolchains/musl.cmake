@@ -52,7 +52,9 @@ endif()
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES HELLO_MUSL_PREFIX HELLO_CPU HELLO_EMULATOR HELLO_STRIP)
 list(REMOVE_DUPLICATES CMAKE_TRY_COMPILE_PLATFORM_VARIABLES)
 
-set(CMAKE_CXX_COMPILER "${HELLO_MUSL_PREFIX}/bin/musl-g++")
+# In the cache, so that a toolchain built anew (a package updated) is a
+# changed compiler: CMake then configures afresh and rebuilds everything.
+set(CMAKE_CXX_COMPILER "${HELLO_MUSL_PREFIX}/bin/musl-g++" CACHE FILEPATH "C++ compiler" FORCE)
 if(HELLO_CPU)
   set(CMAKE_SYSTEM_NAME Linux)
   set(CMAKE_SYSTEM_PROCESSOR ${HELLO_CPU})
