@@ -61,9 +61,9 @@ existing_file_stops_the_install() {
 }
 
 swapped_folder_is_not_followed() {
-    [ "$(id -u)" -eq 0 ] || skip "needs root, to let the user nobody own the folder above the prefix"
+    # Only root outside a user namespace can hand a folder to nobody.
     mkdir u
-    chown nobody u
+    chown nobody u 2>/dev/null || skip "needs root, to let the user nobody own the folder above the prefix"
     install_into "$here/u/app"
     # The same bytes where the link will lead: only the path tells them apart.
     cp -a u/app rootonly

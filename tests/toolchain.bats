@@ -28,9 +28,9 @@ build() {
 
 # A compiler planted in a cache that another user owns never runs.
 planted_compiler_never_runs() {
-    [ "$(id -u)" -eq 0 ] || skip "only root can give the cache to another user"
     printf '#!/bin/sh\ntouch %q\n' "$PWD/ran" >"$toolchain/bin/musl-g++"
-    chown -R nobody "$cache"
+    # Only root outside a user namespace can hand the cache to nobody.
+    chown -R nobody "$cache" 2>/dev/null || skip "needs root, to let the user nobody own the cache"
     ! build
     grep -q "is not yours alone" log
     [ ! -e ran ]
