@@ -21,8 +21,14 @@ if(NOT DEFINED HELLO_MUSL_PREFIX)
     endif()
     set(arch ${HELLO_ARCH})
   endif()
+  # The cache the first configure used is used ever after, whatever the
+  # environment says then.
+  set(cache "")
+  if(HELLO_MUSL_CACHE)
+    set(cache "HELLO_MUSL_CACHE=${HELLO_MUSL_CACHE}")
+  endif()
   execute_process(
-    COMMAND "${CMAKE_CURRENT_LIST_DIR}/../musl/build-toolchain" "${arch}"
+    COMMAND ${CMAKE_COMMAND} -E env ${cache} "${CMAKE_CURRENT_LIST_DIR}/../musl/build-toolchain" "${arch}"
     OUTPUT_VARIABLE HELLO_MUSL_PREFIX
     ERROR_VARIABLE errors
     ECHO_ERROR_VARIABLE
@@ -36,6 +42,8 @@ if(NOT DEFINED HELLO_MUSL_PREFIX)
   endif()
   # Progress may precede it: the prefix is the last line.
   string(REGEX REPLACE ".*\n" "" HELLO_MUSL_PREFIX "${HELLO_MUSL_PREFIX}")
+  get_filename_component(cache "${HELLO_MUSL_PREFIX}" DIRECTORY)
+  set(HELLO_MUSL_CACHE "${cache}" CACHE PATH "Where the musl toolchain is kept: HELLO_MUSL_CACHE, or its default, at the first configure")
   set(HELLO_CPU "")
   if(NOT arch STREQUAL machine)
     execute_process(COMMAND dpkg-architecture -a ${arch} -qDEB_HOST_GNU_TYPE
