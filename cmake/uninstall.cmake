@@ -11,6 +11,10 @@
 # again; the record goes once it names nothing.
 cmake_policy(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/install-record.cmake)
+# A mistyped build folder must not get a lock file, nor a folder to hold it.
+if(NOT IS_DIRECTORY "${build}")
+  hello_fail("nothing removed: the build folder \"${build}\" does not exist")
+endif()
 hello_lock("${build}")
 set(record "${build}/installed.txt")
 if(NOT EXISTS "${record}")
