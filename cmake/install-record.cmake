@@ -85,6 +85,19 @@ function(hello_canonical var path)
   set(${var} "${real}" PARENT_SCOPE)
 endfunction()
 
+# Whether PATH is a regular file, not a symbolic link: only such a file is
+# hashed, as reading a FIFO would wait for a writer for ever, lock held.
+# test -f looks at the type without opening the file.
+function(hello_regular var path)
+  set(${var} FALSE PARENT_SCOPE)
+  if(NOT IS_SYMLINK "${path}")
+    execute_process(COMMAND test -f "${path}" RESULT_VARIABLE status)
+    if(status EQUAL 0)
+      set(${var} TRUE PARENT_SCOPE)
+    endif()
+  endif()
+endfunction()
+
 # Run before anything is installed; ARGN names the files the install puts
 # under the prefix. An install staged under DESTDIR (cpack's, a
 # packager's) puts nothing on this system: it is neither checked nor
@@ -124,13 +137,16 @@ function(hello_install_begin build)
       hello_fail("cannot install ${file}: the record of installs cannot hold a path with ; [ ] \\ or a newline; nothing was installed")
     endif()
     list(APPEND files "${file}")
+    hello_regular(regular "${file}")
     if(IS_SYMLINK "${file}" OR IS_DIRECTORY "${file}")
       list(APPEND in_the_way "${file}")
-    elseif(EXISTS "${file}")
+    elseif(regular)
       file(SHA256 "${file}" hash)
       if(NOT "file ${hash} ${file}" IN_LIST lines)
         list(APPEND in_the_way "${file}")
       endif()
+    elseif(EXISTS "${file}")
+      list(APPEND in_the_way "${file}")
     endif()
     hello_find(index "${lines}" "${file}")
     if(index EQUAL -1)
@@ -148,7 +164,8 @@ function(hello_install_begin build)
     hello_fail("cannot install over ${in_the_way}: no install from ${build} put it there, or it changed since; nothing was installed (HELLO_INSTALL_REPLACE=1 replaces it)")
   endif()
   hello_write("${record}" "${lines}")
-  # CMake leaves a symbolic link or a file of the same time in place.
+  # CMake would leave a symbolic link or a file of the same time in place,
+  # and would open a FIFO.
   foreach(file IN LISTS in_the_way)
     if(NOT IS_DIRECTORY "${file}" OR IS_SYMLINK "${file}")
       file(REMOVE "${file}")

@@ -96,6 +96,21 @@ failed_install_is_taken_back() {
     [ ! -e "$p/bin" ]
 }
 
+# Reading a FIFO would wait for a writer for ever, holding the lock: the
+# timeout turns that hang into a failure.
+fifo_is_never_read() {
+    mkdir -p "$p/bin"
+    mkfifo "$p/bin/hello"
+    expect_failure "cannot install over $p/bin/hello:" timeout 60 cmake --install "$build" --prefix "$p"
+    [ -p "$p/bin/hello" ]
+    HELLO_INSTALL_REPLACE=1 timeout 60 cmake --install "$build" --prefix "$p" >/dev/null
+    cmp "$build/hello" "$p/bin/hello"
+    rm "$p/bin/hello"
+    mkfifo "$p/bin/hello"
+    expect_failure "not removed: $p/bin/hello:" timeout 60 cmake --build "$build" --target uninstall
+    [ -p "$p/bin/hello" ]
+}
+
 # Runs "$@" while another process holds the lock of installs from $build:
 # it must say it waits, leave the record alone until the lock is let go,
 # then succeed. Every step waits on the one before: nothing is timed.
@@ -155,6 +170,7 @@ staged_install_is_neither_checked_nor_recorded() {
 @test "the removal follows no symbolic link swapped into the prefix" { swapped_folder_is_not_followed; }
 @test "a relative prefix is recorded whole, so the removal finds it" { relative_prefix_is_removed; }
 @test "what a failed install copied is recorded and removed" { failed_install_is_taken_back; }
+@test "a FIFO is neither read nor replaced unasked, at install and at removal" { fifo_is_never_read; }
 @test "installs and removals from one build folder take turns" { installs_and_removals_take_turns; }
 @test "a folder that was there before the install stays" { folder_there_before_stays; }
 @test "a prefix the record cannot hold is refused before anything is installed" { unrecordable_prefix_is_refused; }
