@@ -164,6 +164,18 @@ staged_install_is_neither_checked_nor_recorded() {
     DESTDIR=$here/staged install_into "$p"
     cmp "$build/hello" "staged$p/bin/hello"
     [ ! -e "$build/installed.txt" ]
+    # A DESTDIR that leads to / stages nothing: the install is checked and
+    # recorded.
+    ln -s / slash
+    mkdir -p "$p/bin"
+    echo other >"$p/bin/hello"
+    DESTDIR=$here/slash expect_failure "cannot install over $p/bin/hello:" install_into "$p"
+    [ "$(cat "$p/bin/hello")" = other ]
+    rm "$p/bin/hello"
+    DESTDIR=$here/slash install_into "$p"
+    remove
+    [ "$(ls -A "$p")" = bin ]
+    [ -z "$(ls -A "$p/bin")" ]
 }
 
 @test "a file already there stops the install, and the removal leaves it" { existing_file_stops_the_install; }
@@ -174,4 +186,4 @@ staged_install_is_neither_checked_nor_recorded() {
 @test "installs and removals from one build folder take turns" { installs_and_removals_take_turns; }
 @test "a folder that was there before the install stays" { folder_there_before_stays; }
 @test "a prefix the record cannot hold is refused before anything is installed" { unrecordable_prefix_is_refused; }
-@test "an install under DESTDIR replaces freely and is not recorded" { staged_install_is_neither_checked_nor_recorded; }
+@test "an install under DESTDIR replaces freely and is not recorded, unless DESTDIR leads to /" { staged_install_is_neither_checked_nor_recorded; }
