@@ -98,6 +98,30 @@ function(hello_regular var path)
   endif()
 endfunction()
 
+# The folder PATH, an absolute path, walked name by name as mkdir -p walks
+# it. Every name on the way that is there must be a folder and no symbolic
+# link, dangling or not, else the install stops: CMake would copy the files
+# before it and only then fail to make the folder, or copy past the link,
+# out of the prefix.
+function(hello_folder var path)
+  set(real /)
+  string(REPLACE "/" ";" names "${path}")
+  foreach(name IN LISTS names)
+    if(name STREQUAL "" OR name STREQUAL ".")
+    elseif(name STREQUAL "..")
+      cmake_path(GET real PARENT_PATH real)
+    else()
+      cmake_path(APPEND real "${name}")
+      if(IS_SYMLINK "${real}")
+        hello_fail("cannot install into ${real}: it is a symbolic link, not a folder; nothing was installed")
+      elseif(EXISTS "${real}" AND NOT IS_DIRECTORY "${real}")
+        hello_fail("cannot install into ${real}: it is not a folder; nothing was installed")
+      endif()
+    endif()
+  endforeach()
+  set(${var} "${real}" PARENT_SCOPE)
+endfunction()
+
 # Run before anything is installed; ARGN names the files the install puts
 # under the prefix. An install staged under DESTDIR (cpack's, a
 # packager's) puts nothing on this system: it is neither checked nor
@@ -137,14 +161,17 @@ function(hello_install_begin build)
     cmake_path(ABSOLUTE_PATH file BASE_DIRECTORY "${prefix}")
     cmake_path(GET file FILENAME name)
     cmake_path(GET file PARENT_PATH dir)
-    hello_canonical(dir "${dir}")
+    hello_folder(dir "${dir}")
     cmake_path(APPEND dir "${name}" OUTPUT_VARIABLE file)
     if(file MATCHES "${unsafe}")
       hello_fail("cannot install ${file}: the record of installs cannot hold a path with ; [ ] \\ or a newline; nothing was installed")
     endif()
     list(APPEND files "${file}")
     hello_regular(regular "${file}")
-    if(IS_SYMLINK "${file}" OR IS_DIRECTORY "${file}")
+    if(IS_DIRECTORY "${file}" AND NOT IS_SYMLINK "${file}")
+      # CMake would copy into it, where no record looks.
+      hello_fail("cannot install over ${file}: it is a folder, which no install replaces; nothing was installed")
+    elseif(IS_SYMLINK "${file}")
       list(APPEND in_the_way "${file}")
     elseif(regular)
       file(SHA256 "${file}" hash)
@@ -173,9 +200,7 @@ function(hello_install_begin build)
   # CMake would leave a symbolic link or a file of the same time in place,
   # and would open a FIFO.
   foreach(file IN LISTS in_the_way)
-    if(NOT IS_DIRECTORY "${file}" OR IS_SYMLINK "${file}")
-      file(REMOVE "${file}")
-    endif()
+    file(REMOVE "${file}")
   endforeach()
   if(prefix STREQUAL "/")
     set(prefix "")

@@ -87,13 +87,32 @@ relative_prefix_is_removed() {
 }
 
 failed_install_is_taken_back() {
-    mkdir -p "$p/share/man"
-    echo page >"$p/share/man/man1"
-    run ! install_into "$p"
+    # Whatever stops an install midway (a full disk, a folder it may not
+    # write into), what it copied is recorded: here the build lost its page.
+    mv "$build/hello.1" page
+    run install_into "$p"
+    mv page "$build/hello.1"
+    [ "$status" -ne 0 ]
     [ -x "$p/bin/hello" ]
     remove
-    [ "$(find "$p" -type f)" = "$p/share/man/man1" ]
-    [ ! -e "$p/bin" ]
+    [ ! -e "$p" ]
+}
+
+# Nothing is copied while something stands where the install must make a
+# folder or put a file, and cannot: replacing it would not help.
+blocked_way_stops_the_install() {
+    mkdir "$p"
+    ln -s "$here/nowhere" "$p/share"
+    HELLO_INSTALL_REPLACE=1 expect_failure "cannot install into $p/share:" install_into "$p"
+    rm "$p/share"
+    mkdir -p "$p/share/man"
+    echo page >"$p/share/man/man1"
+    HELLO_INSTALL_REPLACE=1 expect_failure "cannot install into $p/share/man/man1:" install_into "$p"
+    rm "$p/share/man/man1"
+    mkdir -p "$p/share/man/man1/hello.1"
+    HELLO_INSTALL_REPLACE=1 expect_failure "cannot install over $p/share/man/man1/hello.1:" install_into "$p"
+    [ "$(find "$p" -type f)" = "" ]
+    [ ! -e "$build/installed.txt" ]
 }
 
 # Reading a FIFO would wait for a writer for ever, holding the lock: the
@@ -182,6 +201,7 @@ staged_install_is_neither_checked_nor_recorded() {
 @test "the removal follows no symbolic link swapped into the prefix" { swapped_folder_is_not_followed; }
 @test "a relative prefix is recorded whole, so the removal finds it" { relative_prefix_is_removed; }
 @test "what a failed install copied is recorded and removed" { failed_install_is_taken_back; }
+@test "something the install cannot get past stops it before anything is copied" { blocked_way_stops_the_install; }
 @test "a FIFO is neither read nor replaced unasked, at install and at removal" { fifo_is_never_read; }
 @test "installs and removals from one build folder take turns" { installs_and_removals_take_turns; }
 @test "a folder that was there before the install stays" { folder_there_before_stays; }
