@@ -11,12 +11,27 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 
 set(installed_program ${CMAKE_INSTALL_BINDIR}/hello)
 set(installed_page ${CMAKE_INSTALL_MANDIR}/man1/hello.1)
-install(CODE "include([[${CMAKE_CURRENT_LIST_DIR}/install-record.cmake]])
-  hello_install_begin([[${CMAKE_BINARY_DIR}]] [[${installed_program}]] [[${installed_page}]])")
+# The install script gets each path in a bracket argument closed by more
+# "=" than follow any "]" in the path, which therefore cannot end it.
+function(hello_bracket var value)
+  set(eq "")
+  string(FIND "${value}" "]" at)
+  while(NOT at EQUAL -1)
+    string(APPEND eq "=")
+    string(FIND "${value}" "]${eq}" at)
+  endwhile()
+  set(${var} "[${eq}[${value}]${eq}]" PARENT_SCOPE)
+endfunction()
+hello_bracket(quoted_record_script "${CMAKE_CURRENT_LIST_DIR}/install-record.cmake")
+hello_bracket(quoted_build "${CMAKE_BINARY_DIR}")
+hello_bracket(quoted_program "${installed_program}")
+hello_bracket(quoted_page "${installed_page}")
+install(CODE "include(${quoted_record_script})
+  hello_install_begin(${quoted_build} ${quoted_program} ${quoted_page})")
 install(TARGETS hello)
-install(CODE "hello_install_done([[${installed_program}]])")
+install(CODE "hello_install_done(${quoted_program})")
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/hello.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(CODE "hello_install_done([[${installed_page}]])")
+install(CODE "hello_install_done(${quoted_page})")
 
 add_custom_target(uninstall COMMAND ${CMAKE_COMMAND} -D build=${CMAKE_BINARY_DIR}
   -P ${CMAKE_CURRENT_LIST_DIR}/uninstall.cmake VERBATIM)

@@ -87,13 +87,47 @@ relative_prefix_is_removed() {
 }
 
 failed_install_is_taken_back() {
-    mkdir -p "$p/share/man"
-    echo page >"$p/share/man/man1"
-    run ! install_into "$p"
+    # Whatever stops an install midway (a full disk, a folder it may not
+    # write into), what it copied is recorded: here the build lost its page.
+    mv "$build/hello.1" page
+    run install_into "$p"
+    mv page "$build/hello.1"
+    [ "$status" -ne 0 ]
     [ -x "$p/bin/hello" ]
     remove
-    [ "$(find "$p" -type f)" = "$p/share/man/man1" ]
-    [ ! -e "$p/bin" ]
+    [ ! -e "$p" ]
+}
+
+# Nothing is copied while something stands where the install must make a
+# folder or put a file, and cannot: replacing it would not help.
+blocked_way_stops_the_install() {
+    mkdir "$p"
+    ln -s "$here/nowhere" "$p/share"
+    HELLO_INSTALL_REPLACE=1 expect_failure "cannot install into $p/share:" install_into "$p"
+    rm "$p/share"
+    mkdir -p "$p/share/man"
+    echo page >"$p/share/man/man1"
+    HELLO_INSTALL_REPLACE=1 expect_failure "cannot install into $p/share/man/man1:" install_into "$p"
+    rm "$p/share/man/man1"
+    mkdir -p "$p/share/man/man1/hello.1"
+    HELLO_INSTALL_REPLACE=1 expect_failure "cannot install over $p/share/man/man1/hello.1:" install_into "$p"
+    [ "$(find "$p" -type f)" = "" ]
+    [ ! -e "$build/installed.txt" ]
+}
+
+# Reading a FIFO would wait for a writer for ever, holding the lock: the
+# timeout turns that hang into a failure.
+fifo_is_never_read() {
+    mkdir -p "$p/bin"
+    mkfifo "$p/bin/hello"
+    expect_failure "cannot install over $p/bin/hello:" timeout 60 cmake --install "$build" --prefix "$p"
+    [ -p "$p/bin/hello" ]
+    HELLO_INSTALL_REPLACE=1 timeout 60 cmake --install "$build" --prefix "$p" >/dev/null
+    cmp "$build/hello" "$p/bin/hello"
+    rm "$p/bin/hello"
+    mkfifo "$p/bin/hello"
+    expect_failure "not removed: $p/bin/hello:" timeout 60 cmake --build "$build" --target uninstall
+    [ -p "$p/bin/hello" ]
 }
 
 # Runs "$@" while another process holds the lock of installs from $build:
@@ -149,13 +183,27 @@ staged_install_is_neither_checked_nor_recorded() {
     DESTDIR=$here/staged install_into "$p"
     cmp "$build/hello" "staged$p/bin/hello"
     [ ! -e "$build/installed.txt" ]
+    # A DESTDIR that leads to / stages nothing: the install is checked and
+    # recorded.
+    ln -s / slash
+    mkdir -p "$p/bin"
+    echo other >"$p/bin/hello"
+    DESTDIR=$here/slash expect_failure "cannot install over $p/bin/hello:" install_into "$p"
+    [ "$(cat "$p/bin/hello")" = other ]
+    rm "$p/bin/hello"
+    DESTDIR=$here/slash install_into "$p"
+    remove
+    [ "$(ls -A "$p")" = bin ]
+    [ -z "$(ls -A "$p/bin")" ]
 }
 
 @test "a file already there stops the install, and the removal leaves it" { existing_file_stops_the_install; }
 @test "the removal follows no symbolic link swapped into the prefix" { swapped_folder_is_not_followed; }
 @test "a relative prefix is recorded whole, so the removal finds it" { relative_prefix_is_removed; }
 @test "what a failed install copied is recorded and removed" { failed_install_is_taken_back; }
+@test "something the install cannot get past stops it before anything is copied" { blocked_way_stops_the_install; }
+@test "a FIFO is neither read nor replaced unasked, at install and at removal" { fifo_is_never_read; }
 @test "installs and removals from one build folder take turns" { installs_and_removals_take_turns; }
 @test "a folder that was there before the install stays" { folder_there_before_stays; }
 @test "a prefix the record cannot hold is refused before anything is installed" { unrecordable_prefix_is_refused; }
-@test "an install under DESTDIR replaces freely and is not recorded" { staged_install_is_neither_checked_nor_recorded; }
+@test "an install under DESTDIR replaces freely and is not recorded, unless DESTDIR leads to /" { staged_install_is_neither_checked_nor_recorded; }
