@@ -123,8 +123,8 @@ function(hello_folder var path)
 endfunction()
 
 # Run before anything is installed; ARGN names the files the install puts
-# under the prefix. An install staged under DESTDIR (cpack's, a
-# packager's) puts nothing on this system: it is neither checked nor
+# under the prefix. An install staged under DESTDIR (a packager's, as
+# dh_auto_install's) puts nothing on this system: it is neither checked nor
 # recorded. Any other install checks that each file either is missing or
 # is one that an install from BUILD put there and nobody changed since,
 # else stops, unless HELLO_INSTALL_REPLACE=1 lets it replace them. Then it

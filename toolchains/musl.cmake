@@ -1,9 +1,10 @@
 # Compiles with g++-12 against musl and a libstdc++ built for it, linking
 # statically, for the Debian architecture HELLO_ARCH names (this machine's
-# when it is not set; the cross preset sets it from DEB_HOST_ARCH). musl/build-toolchain makes that toolchain on first
-# use (a minute or two) and hands back its cached copy afterwards. Built for
-# another processor, the tests run the result under qemu-user: i386 too,
-# since not every amd64 kernel runs 32-bit programs.
+# when it is not set; the cross preset sets it from DEB_HOST_ARCH).
+# musl/build-toolchain makes that toolchain on first use (a minute or two)
+# and hands back its cached copy afterwards, once it has checked it. Built
+# for another processor, the tests run the result under qemu-user: i386
+# too, since not every amd64 kernel runs 32-bit programs.
 #
 # CMake reads this file again in every try_compile project; those get the
 # toolchain's location from the project that configured it, and never run
