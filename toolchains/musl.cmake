@@ -43,6 +43,13 @@ if(NOT DEFINED HELLO_MUSL_PREFIX)
   endif()
   # Progress may precede it: the prefix is the last line.
   string(REGEX REPLACE ".*\n" "" HELLO_MUSL_PREFIX "${HELLO_MUSL_PREFIX}")
+  # A build folder is for one toolchain. For another (another architecture,
+  # or one built anew since a package was updated) CMake would clear its
+  # cache, and with it the options of the first configure.
+  set(compiler "${HELLO_MUSL_PREFIX}/bin/musl-g++")
+  if("$CACHE{CMAKE_CXX_COMPILER}" MATCHES "/bin/musl-g\\+\\+$" AND NOT "$CACHE{CMAKE_CXX_COMPILER}" STREQUAL compiler)
+    toolchain_stop("${CMAKE_BINARY_DIR} was made with $CACHE{CMAKE_CXX_COMPILER}, and the toolchain is now ${compiler}: configure it afresh (--fresh)")
+  endif()
   get_filename_component(cache "${HELLO_MUSL_PREFIX}" DIRECTORY)
   set(HELLO_MUSL_CACHE "${cache}" CACHE PATH "Where the musl toolchain is kept: HELLO_MUSL_CACHE, or its default, at the first configure")
   set(HELLO_CPU "")
@@ -61,8 +68,8 @@ endif()
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES HELLO_MUSL_PREFIX HELLO_CPU HELLO_EMULATOR HELLO_STRIP)
 list(REMOVE_DUPLICATES CMAKE_TRY_COMPILE_PLATFORM_VARIABLES)
 
-# In the cache, so that a toolchain built anew (a package updated) is a
-# changed compiler: CMake then configures afresh and rebuilds everything.
+# In the cache, so that the next configure can tell whether the toolchain
+# changed.
 set(CMAKE_CXX_COMPILER "${HELLO_MUSL_PREFIX}/bin/musl-g++" CACHE FILEPATH "C++ compiler" FORCE)
 if(HELLO_CPU)
   set(CMAKE_SYSTEM_NAME Linux)
