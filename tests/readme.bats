@@ -1,0 +1,68 @@
+#!/usr/bin/env bats
+# The README's commands as a new user runs them, in its order, on a fresh
+# clone of the committed tree in a folder whose path holds a space. The
+# Debian package's row needs its build dependencies installed first
+# (apt-get build-dep ./, as root).
+
+setup_file() {
+    : "${HELLO_SOURCE_DIR:?set HELLO_SOURCE_DIR to the source folder (ctest does)}"
+    export clone="$BATS_FILE_TMPDIR/new user/hello"
+    git clone -q "$HELLO_SOURCE_DIR" "$clone"
+}
+
+setup() {
+    cd "$clone" || return
+}
+
+# Runs "$@" with its output in a log, shown only if it fails.
+quietly() {
+    "$@" >"$BATS_TEST_TMPDIR/log" 2>&1 || { tail -n 40 "$BATS_TEST_TMPDIR/log"; return 1; }
+}
+
+@test "build and run: Hello" {
+    quietly cmake --preset default
+    quietly cmake --build --preset default
+    [ "$(build/default/hello)" = Hello ]
+}
+
+@test "the test command passes" {
+    quietly cmake --workflow --preset default
+}
+
+@test "without bats, the build still works and the test command fails, naming the package" {
+    # A bats that cannot run, first on the PATH: no mount, so this works in
+    # any root, a plain chroot included.
+    mkdir "$BATS_TEST_TMPDIR/no-bats"
+    printf '#!/bin/sh\nexit 127\n' >"$BATS_TEST_TMPDIR/no-bats/bats"
+    chmod +x "$BATS_TEST_TMPDIR/no-bats/bats"
+    PATH="$BATS_TEST_TMPDIR/no-bats:$PATH" quietly cmake --build --preset default
+    if PATH="$BATS_TEST_TMPDIR/no-bats:$PATH" cmake --workflow --preset default >"$BATS_TEST_TMPDIR/log" 2>&1; then
+        echo "the test command passed without bats"
+        return 1
+    fi
+    grep "install the Debian package bats" "$BATS_TEST_TMPDIR/log"
+}
+
+@test "install into a prefix, then remove: nothing is left" {
+    local prefix="$BATS_FILE_TMPDIR/new user/prefix"
+    quietly cmake --install build/default --strip --prefix "$prefix"
+    [ "$("$prefix/bin/hello")" = Hello ]
+    quietly cmake --build build/default --target uninstall
+    [ ! -e "$prefix" ]
+}
+
+@test "the benchmark's quick look prints its table" {
+    bench/startup --quick >"$BATS_TEST_TMPDIR/out"
+    grep '^| build/default/hello |' "$BATS_TEST_TMPDIR/out"
+}
+
+@test "the Debian package: every file, and no build folder in its source" {
+    quietly dpkg-buildpackage -us -uc
+    local arch
+    arch=$(dpkg --print-architecture)
+    ls ../*.dsc ../*.tar.xz ../*.buildinfo ../*.changes ../hello-greeting_*_"$arch".deb \
+        ../hello-greeting-dbgsym_*_"$arch".deb
+    if tar -tJf ../hello-greeting_*.tar.xz | grep '^[^/]*/build/'; then
+        return 1
+    fi
+}
