@@ -7,6 +7,10 @@
 setup_file() {
     : "${HELLO_SOURCE_DIR:?set HELLO_SOURCE_DIR to the source folder (ctest does)}"
     export clone="$BATS_FILE_TMPDIR/new user/hello"
+    # bats puts its own libexec folder first on the PATH; a bats that the
+    # package build starts through sh would find its inner script there,
+    # and fail, instead of the bats command.
+    export PATH=${PATH#"$BATS_LIBEXEC:"}
     git clone -q "$HELLO_SOURCE_DIR" "$clone"
 }
 
