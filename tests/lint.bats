@@ -7,7 +7,8 @@
 setup() {
     : "${HELLO_SOURCE_DIR:?set HELLO_SOURCE_DIR to the source folder (ctest does)}"
     cd "$HELLO_SOURCE_DIR" || return
-    git rev-parse --git-dir >/dev/null 2>&1 || skip "does not apply: $HELLO_SOURCE_DIR is not a git clone"
+    git rev-parse --git-dir >/dev/null 2>&1 ||
+        { echo "$HELLO_SOURCE_DIR is not a git clone: the rows check the files git tracks"; return 1; }
 }
 
 # The files git tracks whose name matches one of the extended regexes.
@@ -33,10 +34,10 @@ tracked() {
 # README's clang line installs (and CI installs what the README names).
 @test "every GCC and LLVM version named is the one debian/control and the README name" {
     local gcc llvm
-    gcc=$(grep -oE 'gcc-[0-9]+-source' debian/control | grep -oE '[0-9]+')
+    gcc=$(grep -m1 -oE 'gcc-[0-9]+-source' debian/control | tr -dc 0-9)
     llvm=$(grep -E '^    apt-get install .*# clang$' README.md | grep -oE 'libc\+\+-[0-9]+' | grep -oE '[0-9]+')
     [ -n "$gcc" ] && [ -n "$llvm" ]
-    # Histories name the versions of their day.
+    # The changelogs keep the versions each release was built with.
     git grep -noE '\b(gcc|g\+\+|libgcc|libstdc\+\+)-[0-9]+|GCC [0-9]+' -- ':!CHANGELOG.md' ':!debian/changelog' |
         grep -vE "[- ]$gcc\$" && return 1
     git grep -noE '\b(libc\+\+|libc\+\+abi|clang|llvm|clang-tidy|clang-format)-[0-9]+|(Clang|LLVM) [0-9]+' -- \
@@ -44,8 +45,9 @@ tracked() {
     true
 }
 
-# The suites' own check of their tools names a Debian package for each; a
-# package missing from one of these lists fails only where it is missing.
+# The suites' own check of their tools (tests/prerequisites) names a Debian
+# package for each. A package left off one of these lists would go unseen
+# wherever it happens to be installed, and fail everywhere else.
 @test "the packages the suites need are in the README, Build-Depends and debian/tests" {
     local package missing=0
     while read -r package; do
