@@ -4,8 +4,8 @@
 add_library(runtime INTERFACE)
 target_link_libraries(hello PRIVATE runtime)
 
-# The package names below carry the compiler's own major version, so that
-# they follow the compiler rather than repeat it.
+# The Debian packages the messages below name carry the version of the
+# compiler in use, so that no version is written down here.
 string(REGEX MATCH "^[0-9]+" major "${CMAKE_CXX_COMPILER_VERSION}")
 
 # Start-up is all this program costs, and dynamic loading is most of it.
@@ -46,12 +46,14 @@ if(CMAKE_STRIP MATCHES "llvm-strip")
 endif()
 # Unused library sections stay out of the executable: 250 KB less memory.
 target_link_options(hello PRIVATE -Wl,--gc-sections)
-# A broken compiler may exit 0 and write nothing: the build fails then,
-# rather than report a hello it did not make.
+# A broken compiler may exit 0 and write nothing. Comparing the file with
+# itself fails when it is missing, so the build fails rather than report a
+# hello it did not make.
 add_custom_command(TARGET hello POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E compare_files $<TARGET_FILE:hello> $<TARGET_FILE:hello>)
 
-# Say which libraries were chosen, and for which processor.
+# The build log says which libraries were chosen, and for which processor:
+# the presets differ in nothing else a user can see.
 include(CheckCXXSymbolExists)
 check_cxx_symbol_exists(__GLIBC__ cstdio HELLO_GLIBC)
 if(HELLO_GLIBC)
@@ -60,8 +62,9 @@ else()
   set(libc musl)
 endif()
 message(STATUS "hello: ${cxxlib} on ${libc}, linked ${link}, for ${CMAKE_SYSTEM_PROCESSOR}")
-# A toolchain that CMake set aside, as it does when it clears its cache,
-# must not pass for musl.
+# When CMake clears its cache it drops the toolchain file's compiler for
+# the system's; a musl build that finds glibc then stops rather than link
+# the wrong C library.
 if(CMAKE_TOOLCHAIN_FILE MATCHES "/musl\\.cmake$" AND NOT libc STREQUAL musl)
   message(FATAL_ERROR "${CMAKE_CXX_COMPILER} links ${libc}, not musl: remove ${CMAKE_BINARY_DIR} and configure again")
 endif()
