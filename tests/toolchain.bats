@@ -29,14 +29,24 @@ planted_compiler_never_runs() {
     # Only root outside a user namespace can hand the cache to nobody.
     chown -R nobody "$cache" 2>/dev/null || skip "needs root, to let the user nobody own the cache"
     run ! build
-    grep -q "is not yours alone" log
+    grep -q "belongs to user nobody: name a folder of your own" log
     [ ! -e ran ]
-    # Writable by others, it is refused as well.
+    # Writable by others, it is refused as well, saying what to change.
     chown -R "$(id -u)" "$cache"
-    chmod g+w "$toolchain/bin"
+    chmod o+w "$toolchain/bin"
     run ! build
-    grep -q "is not yours alone" log
+    grep -q "cannot use the toolchain .*: others may write to $toolchain/bin: chmod o-w" log
     [ ! -e ran ]
+}
+
+# CMake splits a path at ";": a cache named "c;x" would have it run c.
+cache_path_is_never_split() {
+    printf '#!/bin/sh\ntouch %q\n' "$PWD/ran" >c
+    chmod +x c
+    cache="$PWD/c;x"
+    run ! build
+    grep -q "holds a character CMake would split or expand" log
+    [ ! -e ran ] && [ ! -e "$cache" ]
 }
 
 # A compiler emptied after configure exits 0 and writes nothing: the build
@@ -66,5 +76,6 @@ architecture_name_makes_nothing_outside() {
 }
 
 @test "a planted compiler never runs" { planted_compiler_never_runs; }
+@test "a cache path is never split into a program to run" { cache_path_is_never_split; }
 @test "an emptied compiler never passes for a working one" { emptied_compiler_never_passes; }
 @test "an architecture name makes nothing outside the source" { architecture_name_makes_nothing_outside; }

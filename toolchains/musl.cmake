@@ -1,10 +1,10 @@
-# Compiles with g++-12 against musl and a libstdc++ built for it, linking
+# Compiles with the release's default g++ against musl and a libstdc++ built for it, linking
 # statically, for the Debian architecture HELLO_ARCH names (this machine's
 # when it is not set; the cross preset sets it from DEB_HOST_ARCH).
-# musl/build-toolchain makes that toolchain on first use (a minute or two)
-# and hands back its cached copy afterwards, once it has checked it. Built
-# for another processor, the tests run the result under qemu-user: i386
-# too, since not every amd64 kernel runs 32-bit programs.
+# musl/build-toolchain makes that toolchain on first use and hands back its
+# cached copy afterwards, once it has checked it. Built for another
+# processor, the tests run the result under qemu-user: i386 too, since not
+# every amd64 kernel runs 32-bit programs.
 #
 # CMake reads this file again in every try_compile project; those get the
 # toolchain's location from the project that configured it, and never run
@@ -56,12 +56,11 @@ if(NOT DEFINED HELLO_MUSL_PREFIX)
   if(NOT arch STREQUAL machine)
     execute_process(COMMAND dpkg-architecture -a ${arch} -qDEB_HOST_GNU_TYPE
       OUTPUT_VARIABLE HELLO_GNU_TYPE OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    execute_process(COMMAND dpkg-architecture -a ${arch} -qDEB_HOST_MULTIARCH
+      OUTPUT_VARIABLE multiarch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
     string(REGEX REPLACE "-.*" "" HELLO_CPU ${HELLO_GNU_TYPE})
-    # The script has checked that the emulator is there. qemu names two of
-    # Debian's processors its own way.
-    string(REGEX REPLACE "^i[3-6]86$" i386 qemu ${HELLO_CPU})
-    string(REPLACE powerpc64le ppc64le qemu ${qemu})
-    find_program(HELLO_EMULATOR qemu-${qemu}-static NO_CACHE REQUIRED)
+    include(${CMAKE_CURRENT_LIST_DIR}/../cmake/emulator.cmake)
+    hello_emulator(HELLO_EMULATOR ${multiarch})
     find_program(HELLO_STRIP ${HELLO_GNU_TYPE}-strip NO_CACHE REQUIRED)
   endif()
 endif()
