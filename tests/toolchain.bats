@@ -29,7 +29,7 @@ planted_compiler_never_runs() {
     # Only root outside a user namespace can hand the cache to nobody.
     chown -R nobody "$cache" 2>/dev/null || skip "needs root, to let the user nobody own the cache"
     run ! build
-    grep -q "belongs to user nobody: name a folder of your own" log
+    grep -q "belongs to user nobody; name a folder of your own" log
     [ ! -e ran ]
     # Writable by others, it is refused as well, saying what to change.
     chown -R "$(id -u)" "$cache"
