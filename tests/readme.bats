@@ -47,12 +47,12 @@ quietly() {
     grep "install the Debian package bats" "$BATS_TEST_TMPDIR/log"
 }
 
-@test "install into a prefix, then remove: nothing is left" {
+@test "install into a prefix, then remove: no file is left" {
     local prefix="$BATS_FILE_TMPDIR/new user/prefix"
     quietly cmake --install build/default --strip --prefix "$prefix"
     [ "$("$prefix/bin/hello")" = Hello ]
-    quietly cmake --build build/default --target uninstall
-    [ ! -e "$prefix" ]
+    quietly cmake -P cmake/uninstall.cmake build/default
+    [ -z "$(find "$prefix" ! -type d)" ]
 }
 
 @test "the benchmark's quick look prints its table" {
@@ -60,13 +60,16 @@ quietly() {
     grep '^| build/default/hello |' "$BATS_TEST_TMPDIR/out"
 }
 
-@test "the Debian package: every file, and no build folder in its source" {
+@test "the Debian package: every file, and neither debian/ nor a build folder in its release tarball" {
+    local arch line
+    # The README's own line, as written.
+    line=$(grep -E '^    v=\$\(dpkg-parsechangelog ' README.md)
+    quietly bash -c "$line"
     quietly dpkg-buildpackage -us -uc
-    local arch
     arch=$(dpkg --print-architecture)
-    ls ../*.dsc ../*.tar.xz ../*.buildinfo ../*.changes ../hello-greeting_*_"$arch".deb \
-        ../hello-greeting-dbgsym_*_"$arch".deb
-    if tar -tJf ../hello-greeting_*.tar.xz | grep '^[^/]*/build/'; then
+    ls ../*.dsc ../*.orig.tar.xz ../*.debian.tar.xz ../*.buildinfo ../*.changes \
+        ../hello-greeting_*_"$arch".deb ../hello-greeting-dbgsym_*_"$arch".deb
+    if tar -tJf ../hello-greeting_*.orig.tar.xz | grep -E '^[^/]*/(build|debian)/'; then
         return 1
     fi
 }
