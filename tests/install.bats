@@ -41,7 +41,7 @@ remove() { cmake -P "$HELLO_SOURCE_DIR/cmake/uninstall.cmake" "$build"; }
 
 @test "a staged install never leaves DESTDIR" {
     mkdir dd
-    run ! env DESTDIR="$PWD/dd" cmake --install "$build" --prefix /../../../../../..$PWD/outside
+    run ! env DESTDIR="$PWD/dd" cmake --install "$build" --prefix "/../../../../../..$PWD/outside"
     [[ $output == *"leads out of DESTDIR"* ]]
     [ ! -e outside ]
 }
