@@ -50,7 +50,7 @@ target_link_options(hello PRIVATE -Wl,--gc-sections)
 # itself fails when it is missing, so the build fails rather than report a
 # hello it did not make.
 add_custom_command(TARGET hello POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E compare_files $<TARGET_FILE:hello> $<TARGET_FILE:hello>)
+  COMMAND ${CMAKE_COMMAND} -E compare_files $<TARGET_FILE:hello> $<TARGET_FILE:hello> VERBATIM)
 
 # The build log says which libraries were chosen, and for which processor:
 # the presets differ in nothing else a user can see.
