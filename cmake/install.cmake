@@ -9,8 +9,11 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # Before anything is copied: a staged install stays under DESTDIR, whatever
-# ".." the prefix holds, and install_manifest.txt, a CMake list, can hold
-# every path.
+# ".." the prefix holds; install_manifest.txt, a CMake list, can hold every
+# path; and no one else can swap a folder on the way for a link elsewhere
+# (cmake/yours-alone).
+set(yours_alone ${CMAKE_CURRENT_LIST_DIR}/yours-alone)
+install(CODE "set(yours_alone [==[${yours_alone}]==])")
 install(CODE [[
   set(to "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
   cmake_path(NORMAL_PATH to)
@@ -25,6 +28,11 @@ install(CODE [[
   endif()
   if(to MATCHES "[;\n]")
     message(NOTICE "cannot install into ${to}: a path with ; or a newline cannot be listed; nothing installed")
+    message(FATAL_ERROR "install refused")
+  endif()
+  execute_process(COMMAND "${yours_alone}" --under "${to}" OUTPUT_VARIABLE reason OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(reason)
+    message(NOTICE "cannot install into ${to}: ${reason}; nothing installed")
     message(FATAL_ERROR "install refused")
   endif()
 ]])

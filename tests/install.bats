@@ -46,7 +46,13 @@ remove() { cmake -P "$HELLO_SOURCE_DIR/cmake/uninstall.cmake" "$build"; }
     [ ! -e outside ]
 }
 
-@test "the removal touches nothing where another user could have written the list or swap a folder" {
+@test "install and removal touch nothing where another user could have written the list or swap a folder" {
+    # A folder above the prefix that others may write: they could swap it
+    # for a link to anywhere while the install runs.
+    mkdir open && chmod o+w open
+    run ! cmake --install "$build" --prefix "$PWD/open/p"
+    [[ $output == *"cannot install into $PWD/open/p: others may write to $PWD/open: chmod o-w"* ]]
+    [ ! -e open/p ]
     cmake --install "$build" --prefix "$p" >/dev/null
     chmod o+w "$p/bin"
     run ! remove
