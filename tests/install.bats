@@ -1,5 +1,5 @@
 #!/usr/bin/env bats
-# cmake --install and the uninstall target, each row a way they once went
+# cmake --install and the removal (cmake/uninstall.cmake), each row a way they once went
 # wrong. The rows install from a build of their own, so that the
 # developer's build folder stays out of it.
 
