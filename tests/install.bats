@@ -1,7 +1,7 @@
 #!/usr/bin/env bats
-# cmake --install and the removal (cmake/uninstall.cmake), each row a way they once went
-# wrong. The rows install from a build of their own, so that the
-# developer's build folder stays out of it.
+# cmake --install and the removal (cmake/uninstall.cmake), each row a way
+# they once went wrong. The rows install from a build of their own, so that
+# the developer's build folder stays out of it.
 
 bats_require_minimum_version 1.5.0
 
