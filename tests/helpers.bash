@@ -9,6 +9,7 @@
 
 setup() {
     : "${HELLO:?set HELLO to the hello executable (ctest does)}"
+    : "${HELLO_PROGRAM:?set HELLO_PROGRAM to the name it is installed under (ctest does)}"
     # A library the caller preloads (reprotest's faketime, say) may open a
     # file at the lowest free descriptor, 1 where a row has closed it: the
     # rows run hello with only the preloads they name.
@@ -38,7 +39,8 @@ expect_greeting() {
 
 # Runs "$@" with standard error to a file and standard output wherever the
 # caller sent it; the write must fail, be diagnosed in exactly one line that
-# matches `hello: write error` then the extended regex TAIL, and exit 1.
+# matches `PROGRAM: write error` then the extended regex TAIL, and exit 1;
+# PROGRAM is the name hello is installed under, $HELLO_PROGRAM.
 # The C libraries word some reasons differently: EIO is "Input/output error"
 # in glibc, "I/O error" in musl.
 # Usage: expect_write_error TAIL COMMAND...
@@ -46,7 +48,7 @@ expect_write_error() {
     local tail=$1 status=0
     shift
     "$@" 2>err || status=$?
-    if [ "$status" -ne 1 ] || [ "$(wc -l <err)" -ne 1 ] || ! grep -qxE "hello: write error$tail" err; then
+    if [ "$status" -ne 1 ] || [ "$(wc -l <err)" -ne 1 ] || ! grep -qxE "$HELLO_PROGRAM: write error$tail" err; then
         printf 'case: %q\n' "$@"
         printf 'status %d, stderr:\n' "$status"
         cat err

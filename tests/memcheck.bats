@@ -26,5 +26,5 @@ setup() {
     local status=0
     "${memcheck[@]}" "$HELLO" >/dev/full 2>err || status=$?
     [ "$status" -eq 1 ] || { echo "status $status"; cat err; return 1; }
-    [ "$(cat err)" = "hello: write error: No space left on device" ]
+    [ "$(cat err)" = "$HELLO_PROGRAM: write error: No space left on device" ]
 }

@@ -79,5 +79,5 @@ record_status() {
     (trap '' XFSZ && ulimit -c 0 -f 0 && exec "${hello[@]}" >out) 2>&1 | cat >err
     [ "${PIPESTATUS[0]}" -eq 1 ]
     [ ! -s out ]
-    printf 'hello: write error: File too large\n' | cmp - err
+    printf '%s: write error: File too large\n' "$HELLO_PROGRAM" | cmp - err
 }
