@@ -51,7 +51,7 @@ quietly() {
     local prefix="$BATS_FILE_TMPDIR/new user/prefix"
     quietly cmake --install build/default --strip --prefix "$prefix"
     [ "$("$prefix/bin/hello")" = Hello ]
-    quietly cmake -P cmake/uninstall.cmake build/default
+    quietly cmake/uninstall build/default
     [ -z "$(find "$prefix" ! -type d)" ]
 }
 
@@ -72,4 +72,9 @@ quietly() {
     if tar -tJf ../hello-greeting_*.orig.tar.xz | grep -E '^[^/]*/(build|debian)/'; then
         return 1
     fi
+}
+
+@test "the release tarball alone, without debian/ or git, passes the test command" {
+    tar -xJf ../hello-greeting_*.orig.tar.xz -C "$BATS_TEST_TMPDIR"
+    cd "$BATS_TEST_TMPDIR"/hello-greeting-* && quietly cmake --workflow --preset default
 }
