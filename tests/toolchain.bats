@@ -35,7 +35,7 @@ planted_compiler_never_runs() {
     chown -R "$(id -u)" "$cache"
     chmod o+w "$toolchain/bin"
     run ! build
-    grep -q "cannot use the toolchain .*: others may write to $toolchain/bin: chmod o-w" log
+    grep -q "cannot use the toolchain cache .*: others may write to $toolchain/bin: chmod go-w" log
     [ ! -e ran ]
 }
 
@@ -64,7 +64,7 @@ emptied_compiler_never_passes() {
 # refused before anything is made.
 architecture_name_makes_nothing_outside() {
     mkdir -p deep/er/src
-    cp -R "$HELLO_SOURCE_DIR"/{CMakeLists.txt,CHANGELOG.md,test,cmake,man,musl,toolchains,tests,debian} deep/er/src/
+    cp -R "$HELLO_SOURCE_DIR"/{CMakeLists.txt,CHANGELOG.md,test,cmake,man,musl,toolchains,tests} deep/er/src/
     outside() { find . -path ./deep/er/src -prune -o -print | sort; }
     outside >before
     if (cd deep/er/src && HELLO_MUSL_CACHE=$cache cmake -S . -B out \
@@ -75,6 +75,41 @@ architecture_name_makes_nothing_outside() {
     outside | diff before -
 }
 
+# Stopped or killed half-way, the builder leaves no process and no build
+# folder behind, and its caller's pipe closes. It is stopped as soon as it
+# says it configures, in a cache of its own where it has to build.
+stopped_builder_leaves_nothing() {
+    local signal status
+    mkdir tmp && mkfifo out
+    for signal in TERM HUP KILL; do
+        rm -rf fresh
+        HELLO_MUSL_CACHE=$PWD/fresh TMPDIR=$PWD/tmp "$HELLO_SOURCE_DIR/musl/build-toolchain" >out 2>&1 &
+        exec 3<out
+        timeout 120 grep -q -m 1 'build-toolchain: configuring' <&3
+        kill -"$signal" $!
+        timeout 5 cat <&3 >/dev/null
+        exec 3<&-
+        status=0 && wait $! || status=$?
+        [ "$status" -gt 128 ] && [ -z "$(ls tmp)" ]
+        ! find /proc/[0-9]*/cwd -maxdepth 0 -lname "$PWD/tmp/*" 2>/dev/null | grep -q .
+    done
+}
+
+# Where programs may not run in TMPDIR, a toolchain that works is kept, and
+# a build says why it cannot run.
+noexec_tmpdir_keeps_the_toolchain() {
+    mkdir tmp
+    mount -t tmpfs -o noexec tmpfs tmp 2>/dev/null || skip "needs root, to mount a noexec TMPDIR"
+    TMPDIR=$PWD/tmp build && status=0 || status=$?
+    rm -rf "$toolchain/complete"
+    TMPDIR=$PWD/tmp run ! build
+    umount tmp
+    [ "$status" = 0 ] && grep -q "programs may not run in $PWD/tmp (is it mounted noexec?)" log
+    [ -x "$toolchain/bin/musl-g++" ]
+}
+
+@test "a stopped or killed builder leaves nothing running" { stopped_builder_leaves_nothing; }
+@test "a noexec TMPDIR keeps a working toolchain" { noexec_tmpdir_keeps_the_toolchain; }
 @test "a planted compiler never runs" { planted_compiler_never_runs; }
 @test "a cache path is never split into a program to run" { cache_path_is_never_split; }
 @test "an emptied compiler never passes for a working one" { emptied_compiler_never_passes; }
