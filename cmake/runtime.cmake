@@ -35,6 +35,10 @@ if(HELLO_STATIC)
   endif()
   target_compile_options(runtime INTERFACE ${CMAKE_REQUIRED_FLAGS})
   target_link_options(runtime INTERFACE ${CMAKE_REQUIRED_LINK_OPTIONS})
+  # Unused library sections stay out of the executable: 250 KB less
+  # memory. Not in a dynamic link: there it would drop the references
+  # that tell dpkg-shlibdeps which libstdc++ the program needs.
+  target_link_options(hello PRIVATE -Wl,--gc-sections)
   set(link statically)
 endif()
 # llvm-strip 14 refuses what GNU ld links statically ("Link field value 29
@@ -44,8 +48,6 @@ if(CMAKE_STRIP MATCHES "llvm-strip")
   find_program(gnu_strip strip REQUIRED NO_CACHE)
   set(CMAKE_STRIP ${gnu_strip} CACHE FILEPATH "Strip" FORCE)
 endif()
-# Unused library sections stay out of the executable: 250 KB less memory.
-target_link_options(hello PRIVATE -Wl,--gc-sections)
 # A broken compiler may exit 0 and write nothing. Comparing the file with
 # itself fails when it is missing, so the build fails rather than report a
 # hello it did not make.
