@@ -75,9 +75,8 @@ architecture_name_makes_nothing_outside() {
     outside | diff before -
 }
 
-# Stopped or killed half-way, the builder leaves no process and no build
-# folder behind, and its caller's pipe closes. It is stopped as soon as it
-# says it configures, in a cache of its own where it has to build.
+# Stopped or killed as it configures, in a cache of its own, the builder
+# leaves no process or build folder behind, and its caller's pipe closes.
 stopped_builder_leaves_nothing() {
     local signal status
     mkdir tmp && mkfifo out
@@ -95,8 +94,7 @@ stopped_builder_leaves_nothing() {
     done
 }
 
-# Where programs may not run in TMPDIR, a toolchain that works is kept, and
-# a build says why it cannot run.
+# A TMPDIR where programs may not run keeps a working toolchain, and is named.
 noexec_tmpdir_keeps_the_toolchain() {
     mkdir tmp
     mount -t tmpfs -o noexec tmpfs tmp 2>/dev/null || skip "needs root, to mount a noexec TMPDIR"
