@@ -78,16 +78,16 @@ architecture_name_makes_nothing_outside() {
 # Stopped or killed as it configures, in a cache of its own, the builder
 # leaves no process or build folder behind, and its caller's pipe closes.
 stopped_builder_leaves_nothing() {
-    local signal status
+    local signal status fd
     mkdir tmp && mkfifo out
     for signal in TERM HUP KILL; do
         rm -rf fresh
         HELLO_MUSL_CACHE=$PWD/fresh TMPDIR=$PWD/tmp "$HELLO_SOURCE_DIR/musl/build-toolchain" >out 2>&1 &
-        exec 3<out
-        timeout 120 grep -q -m 1 'build-toolchain: configuring' <&3
+        exec {fd}<out
+        timeout 120 grep -q -m 1 'build-toolchain: configuring' <&"$fd"
         kill -"$signal" $!
-        timeout 5 cat <&3 >/dev/null
-        exec 3<&-
+        timeout 5 cat <&"$fd" >/dev/null
+        exec {fd}<&-
         status=0 && wait $! || status=$?
         [ "$status" -gt 128 ] && [ -z "$(ls tmp)" ]
         ! find /proc/[0-9]*/cwd -maxdepth 0 -lname "$PWD/tmp/*" 2>/dev/null | grep -q .
