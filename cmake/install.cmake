@@ -27,9 +27,16 @@ install(CODE "set(program [==[${CMAKE_INSTALL_BINDIR}/${HELLO_PROGRAM}]==])
   set(manual [==[${CMAKE_INSTALL_MANDIR}/man1/${HELLO_PROGRAM}.1]==])")
 install(CODE [[
   if(CMAKE_SCRIPT_MODE_FILE)
+    # Links first, then "..", as the kernel resolves a path.
+    if(POLICY CMP0152)
+      cmake_policy(SET CMP0152 NEW)
+    endif()
     foreach(file program manual)
       cmake_path(ABSOLUTE_PATH ${file} BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}")
-      file(REAL_PATH "$ENV{DESTDIR}${${file}}" ${file})
+      set(${file} "$ENV{DESTDIR}${${file}}")
+      # In script mode, CMAKE_CURRENT_SOURCE_DIR is the working folder.
+      cmake_path(ABSOLUTE_PATH ${file} BASE_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}")
+      file(REAL_PATH "${${file}}" ${file})
     endforeach()
     execute_process(COMMAND sha256sum -z -- "${program}" "${manual}"
       OUTPUT_FILE "${CMAKE_CURRENT_LIST_DIR}/installed.sha256" COMMAND_ERROR_IS_FATAL ANY)
