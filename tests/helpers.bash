@@ -55,3 +55,10 @@ expect_write_error() {
         return 1
     fi
 }
+
+# Its arguments as words for any POSIX shell, such as the one script(1)
+# runs (printf %q may write bash's $'...', which dash takes literally).
+shell_words() {
+    local word
+    for word; do printf "'%s' " "${word//\'/\'\\\'\'}"; done
+}

@@ -45,7 +45,7 @@ load helpers
     # end-of-file at once: look for the read itself. (LeakSanitizer cannot
     # run under ptrace.)
     script -qec "ASAN_OPTIONS=detect_leaks=0 strace -qq -o trace \
-        -e trace=read,readv,pread64,preadv,preadv2 $(printf '%q ' "${hello[@]}") >out 2>err" \
+        -e trace=read,readv,pread64,preadv,preadv2 $(shell_words "${hello[@]}") >out 2>err" \
         /dev/null </dev/null >/dev/null
     cmp expected out
     [ ! -s err ]

@@ -27,7 +27,7 @@ load helpers
 @test "a terminal shows the line (its driver turns the newline into CR LF)" {
     # script runs the command with $SHELL; bash would warn on the terminal
     # about a locale that is not installed, and dash says nothing.
-    SHELL=/bin/sh script -qec "$(printf '%q ' "${hello[@]}")" /dev/null </dev/null >screen
+    SHELL=/bin/sh script -qec "$(shell_words "${hello[@]}")" /dev/null </dev/null >screen
     printf 'Hello\r\n' | cmp - screen
 }
 
