@@ -4,8 +4,6 @@
 # is linked in (musl/NOTICES), with Debian's copyright files and licence
 # texts. Its bytes depend only on the source and SOURCE_DATE_EPOCH, which
 # sets every file's time (cmake/release.cmake sets it).
-string(REGEX REPLACE "^(.*)/bin/musl-g\\+\\+$" "\\1" toolchain "${CMAKE_CXX_COMPILER}")
-string(REGEX MATCH "[^-]+$" arch "${toolchain}")
 string(REGEX MATCH "^[0-9]+" gcc "${CMAKE_CXX_COMPILER_VERSION}")
 set(doc ${CMAKE_INSTALL_DOCDIR})
 install(FILES LICENSE musl/NOTICES DESTINATION ${doc} COMPONENT release EXCLUDE_FROM_ALL)
@@ -14,7 +12,7 @@ install(FILES /usr/share/doc/gcc-${gcc}-source/copyright DESTINATION ${doc} RENA
 install(FILES /usr/share/common-licenses/GPL-2 /usr/share/common-licenses/GPL-3 DESTINATION ${doc} COMPONENT release EXCLUDE_FROM_ALL)
 
 set(CPACK_GENERATOR TXZ)
-set(CPACK_PACKAGE_FILE_NAME hello-${PROJECT_VERSION}-${arch}-linux-musl)
+set(CPACK_PACKAGE_FILE_NAME hello-${PROJECT_VERSION}-${HELLO_ARCHITECTURE}-linux-musl)
 # One archive of both components: the program's, and the notices, which a
 # plain install leaves out.
 set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)

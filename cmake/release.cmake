@@ -8,28 +8,24 @@ include(ExternalProject)
 execute_process(COMMAND date -u -d "${HELLO_DATE} 00:00" +%s
   OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 
-# Debian's release architectures, as this machine's apt lists them for its
-# release.
-file(GLOB releases /var/lib/apt/lists/*_dists_*_InRelease)
-execute_process(COMMAND sh -c ". /etc/os-release && echo $VERSION_CODENAME"
-  OUTPUT_VARIABLE codename OUTPUT_STRIP_TRAILING_WHITESPACE)
-set(architectures "")
-foreach(release IN LISTS releases)
-  if(release MATCHES "_dists_${codename}_InRelease$")
-    file(STRINGS "${release}" line REGEX "^Architectures: " LIMIT_COUNT 1)
-    string(REGEX REPLACE "^Architectures: (all )?" "" line "${line}")
-    separate_arguments(architectures UNIX_COMMAND "${line}")
-  endif()
-endforeach()
-if(NOT architectures)
-  message(FATAL_ERROR "apt lists no release of ${codename}: run apt-get update, or name the architectures in HELLO_RELEASE_ARCHITECTURES")
+# The architectures of this machine's Debian release, as
+# cmake/architectures lists them.
+include(cmake/architectures.cmake)
+file(STRINGS /etc/os-release codename REGEX "^VERSION_CODENAME=")
+string(REPLACE "VERSION_CODENAME=" "" codename "${codename}")
+hello_architectures(architectures "${codename}")
+if(NOT architectures AND NOT HELLO_RELEASE_ARCHITECTURES)
+  message(FATAL_ERROR "cmake/architectures names no architecture of the Debian release \"${codename}\": name them in HELLO_RELEASE_ARCHITECTURES")
 endif()
 set(HELLO_RELEASE_ARCHITECTURES ${architectures} CACHE STRING "The Debian architectures the release files are made for")
 
 set(files ${CMAKE_BINARY_DIR}/files)
 set(tarballs "")
+set(images "")
 foreach(arch IN LISTS HELLO_RELEASE_ARCHITECTURES)
   set(tarball hello-${PROJECT_VERSION}-${arch}-linux-musl.tar.xz)
+  hello_architecture(${arch})
+  list(APPEND images ${HELLO_OCI}=${tarball})
   ExternalProject_Add(hello-${arch}
     SOURCE_DIR ${PROJECT_SOURCE_DIR}
     BINARY_DIR ${CMAKE_BINARY_DIR}/${arch}
@@ -46,7 +42,7 @@ endforeach()
 
 add_custom_target(release ALL
   COMMAND sha256sum ${tarballs} >SHA256SUMS
-  COMMAND ${PROJECT_SOURCE_DIR}/cmake/image ${epoch} hello-${PROJECT_VERSION}-oci ${tarballs}
+  COMMAND ${PROJECT_SOURCE_DIR}/cmake/image ${epoch} hello-${PROJECT_VERSION}-oci ${images}
   WORKING_DIRECTORY ${files}
   USES_TERMINAL)
 list(TRANSFORM HELLO_RELEASE_ARCHITECTURES PREPEND hello- OUTPUT_VARIABLE builds)
