@@ -2,7 +2,7 @@
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/architectures hello_architecture_rows REGEX "^[a-z]")
 
 # hello_architecture(ARCH) sets HELLO_DEBIAN, HELLO_GNU, HELLO_MUSL,
-# HELLO_QEMU, HELLO_OCI and HELLO_RELEASES from the row of the Debian
+# HELLO_QEMU, HELLO_OCI and HELLO_RELEASES (a list) from the row of the Debian
 # architecture ARCH, and stops the configure if there is none.
 function(hello_architecture arch)
   set(fields DEBIAN GNU MUSL QEMU OCI RELEASES)
@@ -13,6 +13,7 @@ function(hello_architecture arch)
       foreach(i RANGE 5)
         list(GET fields ${i} field)
         list(GET row ${i} field_value)
+        string(REPLACE "," ";" field_value "${field_value}")
         set(HELLO_${field} "${field_value}" PARENT_SCOPE)
       endforeach()
       return()
