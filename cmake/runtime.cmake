@@ -71,16 +71,17 @@ if(CMAKE_TOOLCHAIN_FILE MATCHES "/musl\\.cmake$" AND NOT libc STREQUAL musl)
   message(FATAL_ERROR "${CMAKE_CXX_COMPILER} links ${libc}, not musl: remove ${CMAKE_BINARY_DIR} and configure again")
 endif()
 
-# A musl build lays the code and data its start-up touches out together,
-# in the order musl/sections.ld gives (musl/order-sections makes it from
-# the link map each musl build writes), where its GNU ld can: 2.43 and later.
+# A musl build lays out the code and data its start-up touches together, in
+# musl/sections.ld's order, where its GNU ld can (2.43 on). Both files are
+# named from the binary folder, where the link runs: no byte of the source's
+# path reaches the linker's options, which split at commas.
 if(libc STREQUAL musl)
   include(CheckLinkerFlag)
-  set(order "-Wl,--section-ordering-file=${PROJECT_SOURCE_DIR}/musl/sections.ld")
-  check_linker_flag(CXX "${order}" HELLO_SECTION_ORDERING)
+  check_linker_flag(CXX "-Wl,--section-ordering-file=/dev/null" HELLO_SECTION_ORDERING)
   if(HELLO_SECTION_ORDERING)
-    target_link_options(hello PRIVATE "${order}")
-    set_property(TARGET hello APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/musl/sections.ld)
+    configure_file(musl/sections.ld sections.ld COPYONLY)
+    target_link_options(hello PRIVATE "-Wl,--section-ordering-file=sections.ld")
+    set_property(TARGET hello APPEND PROPERTY LINK_DEPENDS ${CMAKE_BINARY_DIR}/sections.ld)
   endif()
-  target_link_options(hello PRIVATE "-Wl,-Map=${CMAKE_BINARY_DIR}/hello.map")
+  target_link_options(hello PRIVATE "-Wl,-Map=hello.map")
 endif()
