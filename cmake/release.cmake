@@ -1,12 +1,8 @@
 # The release files, made by cmake --workflow --preset release in
-# build/release/files. cmake/release-root builds them in a clean root of
-# one Debian release: for each architecture, the musl build configured,
-# built and tested there (under qemu-user for another processor) and only
-# then packed by cpack (cmake/pack.cmake); the root's package list; a bill
-# of materials of what is linked in (cmake/sbom); and SHA256SUMS of them
-# all. Then, on this machine, a multi-architecture OCI image of the static
-# hello (cmake/image). Every file's time is the release's date in
-# CHANGELOG.md.
+# build/release/files: cmake/release-root builds, tests and packs each
+# architecture's musl build in a clean root, with SHA256SUMS; then, here,
+# cmake/image makes their OCI image. Every file's time is the release's
+# date in CHANGELOG.md.
 set(HELLO_RELEASE_ROOT trixie CACHE STRING "The Debian release, by codename, whose root makes the release files")
 execute_process(COMMAND date -u -d "${HELLO_DATE} 00:00" +%s
   OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
