@@ -22,14 +22,13 @@ endforeach()
 if(NOT images)
   message(FATAL_ERROR "HELLO_RELEASE_ARCHITECTURES names no architecture")
 endif()
-
 set(files ${CMAKE_BINARY_DIR}/files)
 add_custom_target(release ALL
   COMMAND ${PROJECT_SOURCE_DIR}/cmake/release-root ${HELLO_RELEASE_ROOT} ${PROJECT_VERSION} ${epoch} ${files}
     ${HELLO_RELEASE_ARCHITECTURES}
   COMMAND ${CMAKE_COMMAND} -E chdir ${files} ${PROJECT_SOURCE_DIR}/cmake/image ${epoch} hello-${PROJECT_VERSION}-oci ${images}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-  USES_TERMINAL)
+  USES_TERMINAL VERBATIM)
 
 # What a user gets: every file as SHA256SUMS says, and the image runs.
 enable_testing()
