@@ -48,9 +48,10 @@ if(CMAKE_STRIP MATCHES "llvm-strip")
   find_program(gnu_strip strip REQUIRED NO_CACHE)
   set(CMAKE_STRIP ${gnu_strip} CACHE FILEPATH "Strip" FORCE)
 endif()
-# A broken compiler may exit 0 and write nothing. Comparing the file with
-# itself fails when it is missing, so the build fails rather than report a
-# hello it did not make.
+# A broken compiler may exit 0 and write nothing. The old hello goes before
+# the link, and comparing the file with itself fails when it is missing, so
+# the build fails rather than report a hello it did not make.
+add_custom_command(TARGET hello PRE_LINK COMMAND ${CMAKE_COMMAND} -E rm -f $<TARGET_FILE:hello> VERBATIM)
 add_custom_command(TARGET hello POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E compare_files $<TARGET_FILE:hello> $<TARGET_FILE:hello> VERBATIM)
 
